@@ -1,0 +1,3 @@
+#include "platform/messaging/nxLogMessage.h"
+
+nxLogMessage::~nxLogMessage() = default;
