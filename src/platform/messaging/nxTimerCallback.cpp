@@ -1,0 +1,8 @@
+#include "platform/messaging/nxTimerCallback.h"
+
+#include "platform/messaging/nxMessageManager.h"
+
+nxTimerCallback::~nxTimerCallback()
+{
+    nxMessageManager::Forget(this);
+}
