@@ -25,6 +25,8 @@ public:
     virtual bool IsEqual(const nxAttribute& other) const = 0;
     virtual bool IsLess(const nxAttribute& other) const = 0;
     virtual bool IsGreater(const nxAttribute& other) const = 0;
+    // The value's text, read under the attribute's lock where it has one.
+    virtual std::string GetAttributeValueAsString() const { return {}; }
     virtual bool IsFlashSuppressed() const { return false; }
     // 0x7FFFFFFF, the null of a signed 32-bit value: no flash time is pending.
     virtual int32_t GetUnconsumedFlashTimeMilliseconds() const { return 0x7FFFFFFF; }
