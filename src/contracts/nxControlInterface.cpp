@@ -63,7 +63,18 @@ public:
 
 nxDisconnectedControlInterface g_disconnected;
 std::atomic<nxControlInterface*> g_instance{nullptr};
+std::atomic<nxControlCallback*> g_responseCallback{nullptr};
 } // namespace
+
+void nxControlInterface::SetResponseCallback(nxControlCallback* callback)
+{
+    g_responseCallback.store(callback, std::memory_order_release);
+}
+
+nxControlCallback* nxControlInterface::GetResponseCallback()
+{
+    return g_responseCallback.load(std::memory_order_acquire);
+}
 
 nxControlInterface* nxControlInterface::GetInstance()
 {

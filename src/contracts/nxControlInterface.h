@@ -14,10 +14,16 @@ class nxControlCallback;
 class nxMessageQueue;
 
 // Requests to the platform's control service. Answers and feeds come back through
-// nxControlCallback on a thread of the service's choosing.
+// nxControlCallback on a thread of the service's choosing. Once an unsubscribe
+// returns, no call into that callback for that feed is running or will run, so
+// the callback may be deleted.
 class nxControlInterface
 {
 public:
+    // Where answers to requests that take no callback go (a removal's outcome).
+    static void SetResponseCallback(nxControlCallback* callback);
+    static nxControlCallback* GetResponseCallback();
+
     // The implementation the process installed; without one, a stand-in that refuses
     // every request as not connected. Never null.
     static nxControlInterface* GetInstance();

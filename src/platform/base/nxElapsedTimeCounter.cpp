@@ -9,5 +9,6 @@ void nxElapsedTimeCounter::Reset() { m_start.store(nxSteadyClock::NowNanoseconds
 double nxElapsedTimeCounter::GetElapsedSeconds() const
 {
     const int64_t elapsed = nxSteadyClock::NowNanoseconds() - m_start.load(std::memory_order_acquire);
-    return static_cast<double>(elapsed) * 1e-9;
+    // Divided, not multiplied by 1e-9: whole seconds must read back exactly.
+    return static_cast<double>(elapsed) / 1e9;
 }

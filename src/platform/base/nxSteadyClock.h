@@ -17,7 +17,7 @@ class nxSteadyClock
 {
 public:
     static int64_t NowNanoseconds();
-    static double NowSeconds() { return static_cast<double>(NowNanoseconds()) * 1e-9; }
+    static double NowSeconds() { return static_cast<double>(NowNanoseconds()) / 1e9; }
 
     // Installs a source (null restores the system clock); returns the previous one.
     static nxClockSource* Install(nxClockSource* source);

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "platform/base/nxErrorEnum.h"
+#include "platform/grid/data/nxGridDataTypes.h"
+
+class nxGridDataInterest;
+class nxGridDataManager;
+class nxGridDataObject;
+
+// One live subscription to a feed, shared by every interest with the same
+// subscription key. The subscription manager makes it from a registered
+// prototype, subscribes it, and destroys it when no interest needs it.
+//
+// Its callbacks arrive on service and timer threads and need the data manager's
+// lock, while an unsubscribe runs with that lock held and waits for them to end.
+// So callbacks take the lock through _LockDataManager, which gives way to an
+// unsubscribe in progress instead of waiting for it.
+class nxGridDataSubscription
+{
+public:
+    virtual ~nxGridDataSubscription();
+
+    virtual nxGridDataSubscription* CreateInstance() const = 0;
+    virtual nxSubscriptionCategory GetSubscriptionCategory() const = 0;
+    virtual void AddDataInterest(nxGridDataInterest* interest);
+    virtual void RemoveDataInterest(nxGridDataInterest* interest);
+    virtual void UpdateDataInterest(nxGridDataInterest*) {}
+    virtual std::string GetSubscriptionKey(nxGridDataInterest* interest) const = 0;
+    virtual std::string GetSubscriptionKey() const = 0;
+    virtual bool RequiresSnapshotThrottling() const { return false; }
+
+    nxErrorEnum Subscribe();
+    nxErrorEnum Unsubscribe();
+    nxErrorEnum GetSnapshot();
+    bool IsSubscribed() const { return m_subscribed.load(std::memory_order_acquire); }
+    bool IsUnsubscribing() const { return m_unsubscribing.load(std::memory_order_acquire); }
+    bool IsSnapshotPending() const { return m_snapshotPending.load(std::memory_order_acquire); }
+    // The snapshot asked for has arrived (or failed): tells the interests.
+    void OnSnapshotCompleted();
+
+    std::vector<nxGridDataInterest*> GetDataInterests() const;
+    bool HasDataInterests() const;
+    bool HasDataInterest(const nxGridDataInterest* interest) const;
+
+    // Rows this subscription created, deleted by the data manager when it goes.
+    void AddDataObjectCreatedBySubscription(nxGridDataObject* object);
+    void RemoveDataObjectCreatedBySubscription(nxGridDataObject* object);
+    std::unordered_set<nxGridDataObject*> TakeDataObjectsCreatedBySubscription();
+    size_t GetNumberOfDataObjectsCreated() const;
+
+    std::recursive_mutex& GetLock() const { return m_lock; }
+
+    // Prototypes by category; the registry owns them.
+    static bool _Register(nxGridDataSubscription* prototype);
+    static const nxGridDataSubscription* GetPrototype(nxSubscriptionCategory category);
+
+protected:
+    nxGridDataSubscription() = default;
+    nxGridDataSubscription(const nxGridDataSubscription&) = delete;
+    nxGridDataSubscription& operator=(const nxGridDataSubscription&) = delete;
+
+    virtual nxErrorEnum _Subscribe() = 0;
+    virtual nxErrorEnum _Unsubscribe() = 0;
+    virtual nxErrorEnum _GetSnapshot() = 0;
+
+    // Takes the manager's lock for a callback; false, without the lock, once an
+    // unsubscribe has begun. The caller unlocks the manager after true.
+    bool _LockDataManager(nxGridDataManager& manager) const;
+
+private:
+    mutable std::recursive_mutex m_lock;
+    std::vector<nxGridDataInterest*> m_interests;
+    std::unordered_set<nxGridDataObject*> m_createdObjects;
+    std::atomic<bool> m_subscribed{false};
+    std::atomic<bool> m_unsubscribing{false};
+    std::atomic<bool> m_snapshotPending{false};
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_set>
+
+#include "platform/base/nxErrorEnum.h"
+
+class nxGridDataInterest;
+class nxGridDataObject;
+class nxGridDataSubscription;
+
+// The live subscriptions of one data manager, one per subscription key, shared
+// by the interests that need that key. Every call runs with the manager locked.
+class nxGridDataSubscriptionManager
+{
+public:
+    using ObjectSet = std::unordered_set<nxGridDataObject*>;
+
+    nxGridDataSubscriptionManager();
+    ~nxGridDataSubscriptionManager();
+
+    // For each category the interest requires: joins the subscription of its key,
+    // or makes, joins and subscribes a new one. A subscription that fails to
+    // subscribe is dropped again and its error returned.
+    nxErrorEnum CreateSubscriptions(nxGridDataInterest* interest);
+    // Asks every subscription of the interest for a fresh snapshot; the first failure is returned.
+    nxErrorEnum GetSubscriptionSnapshots(nxGridDataInterest* interest);
+    // Takes the interest out of its subscriptions; those left without interests are
+    // unsubscribed and destroyed (unless disabled), handing back the rows they made.
+    nxErrorEnum RemoveSubscriptions(nxGridDataInterest* interest, ObjectSet& objects);
+    void SetDestroySubscriptionsWithNoDataInterests(bool destroy, ObjectSet& objects);
+    // Unsubscribes and destroys every subscription, at the end of the data manager.
+    void DestroyAllSubscriptions(ObjectSet& objects);
+
+    nxGridDataSubscription* FindSubscription(const std::string& key) const;
+    size_t GetNumberOfSubscriptions() const { return m_subscriptions.size(); }
+
+private:
+    nxErrorEnum DestroySubscription(const std::string& key, ObjectSet& objects);
+
+    std::map<std::string, std::unique_ptr<nxGridDataSubscription>> m_subscriptions;
+    bool m_destroySubscriptionsWithNoDataInterests = true;
+};
