@@ -1,0 +1,54 @@
+#pragma once
+
+#include <atomic>
+#include <vector>
+
+#include "contracts/nxApplicationID.h"
+#include "platform/base/nxClientServerEnum.h"
+#include "status/nxControlDataObject.h"
+#include "status/nxGridDataManagerTemplate.h"
+
+class nxApplicationStatus;
+class nxControlDataInterest;
+class nxControlSubscription;
+
+// The one store of application status rows. Each batch a control subscription
+// delivers is the whole image of one kind of application: rows are created,
+// updated, and removed when the batch no longer mentions them.
+class nxControlDataManager : public nxGridDataManagerTemplate<nxControlDataObject, 2, '^'>
+{
+public:
+    // Makes the log data manager when this manager is created; the log layer sets it.
+    using LogDataManagerFactory = nxGridDataManager* (*)();
+
+    nxControlDataManager();
+    ~nxControlDataManager() override;
+
+    static nxControlDataManager* GetInstance();
+    static void SetLogDataManagerFactory(LogDataManagerFactory factory);
+    nxGridDataManager* GetLogDataManager() const { return m_logDataManager; }
+
+    nxErrorEnum AttachControlDataInterest(nxControlDataInterest* interest);
+    nxErrorEnum DetachControlDataInterest(nxControlDataInterest* interest);
+    nxErrorEnum FetchControlDataObjects(nxControlDataInterest* interest);
+
+    void OnApplicationStatusUpdate(const std::vector<nxApplicationStatus*>& statuses,
+                                   const nxClientServerEnum& clientServer, nxControlSubscription* subscription,
+                                   bool snapshot);
+    void OnServerApplicationStatusDisconnectDetected();
+
+    nxErrorEnum StopApplication(const nxApplicationID& applicationId);
+    nxErrorEnum RemoveApplicationFromApplicationStatusImage(const nxApplicationID& applicationId);
+
+protected:
+    void _CreateDataMapIndexes() override {}
+    bool _OnCreated() override;
+    bool _OnDestroyed() override;
+
+private:
+    void ApplyStatus(const nxApplicationStatus& status, nxControlSubscription* subscription, bool snapshot,
+                     std::unordered_set<nxControlDataObject*>& rowsToRemove);
+
+    nxGridDataManager* m_logDataManager = nullptr;
+    bool m_reportedBadKey = false;
+};

@@ -1,0 +1,215 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+
+#include "platform/grid/data/nxGridDataInterest.h"
+#include "platform/grid/data/nxGridDataManager.h"
+#include "platform/grid/data/nxGridDataSubscription.h"
+#include "status/nxIndexedMap.h"
+
+// A data manager over an indexed map of rows of class T, keyed by N fields
+// joined by the character S. The manager owns its rows; the maps only point to them.
+template <class T, int N, int S>
+class nxGridDataManagerTemplate : public nxGridDataManager
+{
+public:
+    using DataMap = nxIndexedMap<T, S>;
+    using Action = typename DataMap::nxIndexedMapAction;
+
+    // Offers each row to one interest.
+    class nxFetchGridDataObjectsAction : public Action
+    {
+    public:
+        explicit nxFetchGridDataObjectsAction(nxGridDataInterest* interest) : m_interest(interest) {}
+        void Execute(T* object) override { m_interest->OnAddGridDataObject(object, true); }
+
+    private:
+        nxGridDataInterest* m_interest;
+    };
+
+    class nxPopulateColumnFilterWithAvailableAttributeValuesAction : public Action
+    {
+    public:
+        nxPopulateColumnFilterWithAvailableAttributeValuesAction(nxGridDataInterest* interest, nxColumnFilter* filter,
+                                                                 const std::map<nxGridColumn*, nxColumnFilter*>& columns)
+            : m_interest(interest), m_filter(filter), m_columns(columns)
+        {
+        }
+        void Execute(T* object) override
+        {
+            m_interest->PopulateColumnFilterWithAvailableAttributeValues(object, m_filter, m_columns);
+        }
+
+    private:
+        nxGridDataInterest* m_interest;
+        nxColumnFilter* m_filter;
+        const std::map<nxGridColumn*, nxColumnFilter*>& m_columns;
+    };
+
+    // Calls one member function of T, taking no arguments, on each row.
+    class UpdateAction0 : public Action
+    {
+    public:
+        using MemberFunction = void (T::*)();
+        explicit UpdateAction0(MemberFunction function) : m_function(function) {}
+        void Execute(T* object) override
+        {
+            (object->*m_function)();
+            ++m_count;
+        }
+        uint32_t GetCount() const { return m_count; }
+
+    private:
+        MemberFunction m_function;
+        uint32_t m_count = 0;
+    };
+
+    nxGridDataManagerTemplate() : m_dataMap(N), m_objectsWithoutSubscription(N) {}
+
+    // A manager that goes without Destroy still ends its subscriptions before
+    // deleting the rows they made.
+    ~nxGridDataManagerTemplate() override
+    {
+        nxGridDataSubscriptionManager::ObjectSet objects;
+        GetSubscriptionManager().DestroyAllSubscriptions(objects);
+        DeleteAllDataObjects();
+    }
+
+    void SetDestroySubscriptionsWithNoDataInterests(bool destroy) override
+    {
+        std::lock_guard guard(GetLock());
+        nxGridDataSubscriptionManager::ObjectSet objects;
+        GetSubscriptionManager().SetDestroySubscriptionsWithNoDataInterests(destroy, objects);
+        _RemoveAndDeleteDataObjects(objects);
+    }
+
+    nxErrorEnum PopulateColumnFilterWithAvailableAttributeValues(
+        nxGridDataInterest* interest, nxColumnFilter* filter,
+        const std::map<nxGridColumn*, nxColumnFilter*>& columns) override
+    {
+        std::lock_guard guard(GetLock());
+        nxPopulateColumnFilterWithAvailableAttributeValuesAction action(interest, filter, columns);
+        m_dataMap.ExecuteAction(std::string(), action);
+        return {};
+    }
+
+    size_t GetNumberOfDataObjects() const
+    {
+        std::lock_guard guard(GetLock());
+        return m_dataMap.Size();
+    }
+
+    // The row under exactly this key, or null. The row is only safe to use while
+    // the caller holds the manager's lock.
+    T* FindDataObject(const std::string& key) const
+    {
+        std::lock_guard guard(GetLock());
+        return m_dataMap.Find(key);
+    }
+
+    // Runs an action over the rows a key selects, under the manager's lock.
+    void ExecuteAction(const std::string& key, Action& action)
+    {
+        std::lock_guard guard(GetLock());
+        m_dataMap.ExecuteAction(key, action);
+    }
+
+protected:
+    void _AddDataObject(T* object, nxGridDataSubscription* creator, bool snapshot)
+    {
+        std::lock_guard guard(GetLock());
+        const std::string key = object->GetAsIndexedMapKey();
+        m_dataMap.Insert(key, object);
+        if (creator)
+        {
+            for (nxGridDataInterest* interest : creator->GetDataInterests())
+                interest->OnAddGridDataObject(object, snapshot);
+            creator->AddDataObjectCreatedBySubscription(object);
+        }
+        else
+        {
+            GetInterestManager().OnAddGridDataObject(object, snapshot);
+            m_objectsWithoutSubscription.Insert(key, object);
+        }
+    }
+
+    void _RemoveDataObject(T* object, bool destroy, nxGridDataSubscription* creator)
+    {
+        std::lock_guard guard(GetLock());
+        const std::string key = object->GetAsIndexedMapKey();
+        EraseIfHeld(m_dataMap, key, object);
+        GetInterestManager().OnRemoveGridDataObject(object);
+        if (creator)
+            creator->RemoveDataObjectCreatedBySubscription(object);
+        EraseIfHeld(m_objectsWithoutSubscription, key, object);
+        if (destroy)
+            delete object;
+    }
+
+    void _DestroyDataMap() override { DeleteAllDataObjects(); }
+
+    virtual void _MarkDataObjectsAsUnread(const std::set<std::string>& keys, bool unread)
+    {
+        std::lock_guard guard(GetLock());
+        for (const std::string& key : keys)
+        {
+            if (T* object = m_dataMap.Find(key))
+            {
+                const bool wasUnread = object->IsMarkedAsUnread();
+                object->MarkAsUnread(unread);
+                _OnDataObjectedMarkedAsUnreadByUser(object, unread, wasUnread);
+            }
+        }
+        _OnEndOfDataUpdate();
+    }
+
+    virtual void _OnDataObjectedMarkedAsUnreadByUser(T*, bool, bool) {}
+
+    // Rows handed back by destroyed subscriptions leave both maps and every view, and are deleted.
+    void _RemoveAndDeleteDataObjects(const nxGridDataSubscriptionManager::ObjectSet& objects)
+    {
+        for (nxGridDataObject* base : objects)
+        {
+            T* object = dynamic_cast<T*>(base);
+            if (!object)
+                continue;
+            const std::string key = object->GetAsIndexedMapKey();
+            EraseIfHeld(m_dataMap, key, object);
+            EraseIfHeld(m_objectsWithoutSubscription, key, object);
+            GetInterestManager().OnRemoveGridDataObject(object);
+            delete object;
+        }
+    }
+
+    DataMap& GetDataMap() { return m_dataMap; }
+
+private:
+    // A key may have been taken over by a newer row; only the row itself is erased.
+    static void EraseIfHeld(DataMap& map, const std::string& key, T* object)
+    {
+        if (map.Find(key) == object)
+            map.Erase(key);
+    }
+
+    class DeleteAction : public Action
+    {
+    public:
+        void Execute(T* object) override { delete object; }
+    };
+
+    void DeleteAllDataObjects()
+    {
+        std::lock_guard guard(GetLock());
+        DeleteAction deleteAll;
+        m_dataMap.ExecuteAction(std::string(), deleteAll);
+        m_dataMap.Clear();
+        m_objectsWithoutSubscription.Clear();
+    }
+
+    DataMap m_dataMap;
+    DataMap m_objectsWithoutSubscription;
+};

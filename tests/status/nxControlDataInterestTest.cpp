@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "nxTestStatus.h"
+#include "platform/xml/nxXMLDocument.h"
+#include "status/nxControlDataInterest.h"
+#include "status/nxControlDataObject.h"
+
+namespace
+{
+std::unique_ptr<nxGridDataInterest> RoundTrip(const nxGridDataInterest& saved)
+{
+    nxXMLDocument document("DataInterest");
+    nxXMLElement root = document.GetRootElement();
+    EXPECT_TRUE(saved.SaveToXML(root).IsOK());
+
+    nxXMLDocument reread;
+    EXPECT_TRUE(reread.LoadFromString(document.SaveToString()).IsOK());
+    nxXMLElement element = reread.GetRootElement();
+    std::unique_ptr<nxGridDataInterest> loaded(
+        nxGridDataInterest::CreateInstanceByName(nxGridDataInterest::ReadClassName(element)));
+    EXPECT_NE(loaded, nullptr);
+    if (loaded)
+    {
+        EXPECT_TRUE(loaded->LoadFromXML(element).IsOK());
+    }
+    return loaded;
+}
+} // namespace
+
+TEST(nxControlDataInterest, KindSurvivesSavingAndIsMadeAgainByClassName)
+{
+    for (uint32_t kind : {72u, 71u})
+    {
+        nxControlDataInterest interest;
+        interest.SetClientServer(nxClientServerEnum(kind));
+        auto loaded = RoundTrip(interest);
+        auto* control = dynamic_cast<nxControlDataInterest*>(loaded.get());
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->GetClientServer().GetValue(), kind);
+    }
+}
+
+TEST(nxControlDataInterest, AnElementWithoutTheKindLoadsWithoutErrorAndAnUndefinedKind)
+{
+    nxXMLDocument document;
+    ASSERT_TRUE(document.LoadFromString("<DataInterest><ClassName>nxControlDataInterest</ClassName></DataInterest>")
+                    .IsOK());
+    nxXMLElement element = document.GetRootElement();
+    nxControlDataInterest interest;
+    interest.SetClientServer(nxClientServerEnum(72));
+    EXPECT_TRUE(interest.LoadFromXML(element).IsOK());
+    EXPECT_TRUE(interest.GetClientServer().IsUndefined());
+
+    nxXMLElement invalid;
+    EXPECT_FALSE(interest.LoadFromXML(invalid).IsOK());
+}
+
+TEST(nxControlDataInterest, WantsOnlyStatusRowsOfItsKind)
+{
+    nxControlDataInterest interest;
+    interest.SetClientServer(nxClientServerEnum(72));
+    nxControlDataObject server;
+    std::unique_ptr<nxApplicationStatus> serverStatus(MakeServer("S"));
+    server.OnApplicationStatusUpdate(*serverStatus, true);
+    nxControlDataObject client;
+    std::unique_ptr<nxApplicationStatus> clientStatus(MakeClient("C"));
+    client.OnApplicationStatusUpdate(*clientStatus, true);
+
+    EXPECT_TRUE(interest.IsInterested(&server));
+    EXPECT_FALSE(interest.IsInterested(&client));
+    EXPECT_FALSE(interest.IsInterested(nullptr));
+
+    std::set<nxSubscriptionCategory> categories;
+    interest.GetRequiredSubscriptionCategories(categories);
+    EXPECT_EQ(categories, std::set<nxSubscriptionCategory>{7});
+}

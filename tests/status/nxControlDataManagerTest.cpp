@@ -1,0 +1,172 @@
+#include "nxControlPipelineFixture.h"
+
+#include "nxLogCapture.h"
+
+using ControlDataManager = nxControlPipelineFixture;
+
+TEST_F(ControlDataManager, ABatchReplacesTheImageOfItsKindOnly)
+{
+    View& servers = Open(72);
+    View& clients = Open(71);
+    Batch(72, {MakeServer("S1"), MakeServer("S2")});
+    Batch(71, {MakeClient("C1")});
+    EXPECT_EQ(servers.listener.RowCount(), 2u);
+    EXPECT_EQ(clients.listener.RowCount(), 1u);
+
+    Batch(72, {MakeServer("S2")});
+    EXPECT_EQ(m_manager->GetNumberOfDataObjects(), 2u);
+    EXPECT_EQ(Text("S1^Server", 9001), "<no row>");
+    EXPECT_EQ(servers.listener.RowCount(), 1u);
+    EXPECT_EQ(servers.listener.m_removes, 1);
+    EXPECT_EQ(clients.listener.RowCount(), 1u) << "a server batch leaves client rows alone";
+    EXPECT_EQ(nxCountedStatus::Alive(), 2) << "rows hold one copy each; batches are deleted";
+
+    Batch(71, {MakeClient("C2")});
+    EXPECT_EQ(Text("C1^Client", 9001), "<no row>");
+    EXPECT_EQ(Text("S2^Server", 9001), "S2");
+}
+
+TEST_F(ControlDataManager, AnEmptyBatchChangesNothing)
+{
+    View& servers = Open(72);
+    Batch(72, {MakeServer("S1")});
+    const uint64_t updates = m_manager->GetDataUpdateCount();
+    Batch(72, {});
+    EXPECT_EQ(servers.listener.RowCount(), 1u);
+    EXPECT_EQ(m_manager->GetDataUpdateCount(), updates);
+}
+
+TEST_F(ControlDataManager, TheSecondStatusOfAKeyInOneBatchUpdatesTheRowTheFirstMade)
+{
+    View& servers = Open(72);
+    Batch(72, {MakeStatus({.id = "S1", .status = 8002}), MakeStatus({.id = "S1", .status = 8004})});
+    EXPECT_EQ(servers.listener.AddFlags().size(), 1u);
+    EXPECT_EQ(m_manager->GetNumberOfDataObjects(), 1u);
+    EXPECT_EQ(Text("S1^Server", 9005), "Stopped");
+}
+
+TEST_F(ControlDataManager, NewRowsArriveWithTheirDeliveryFlagAndLiveChangesFlash)
+{
+    View& servers = Open(72);
+    Batch(72, {MakeStatus({.id = "S1", .status = 8002})});
+    ASSERT_EQ(servers.listener.AddFlags(), std::vector<bool>{false}) << "a live batch adds with the flag clear";
+    EXPECT_EQ(Text("S1^Server", 9005), "Running") << "values are in place when the grid first sees the row";
+    EXPECT_TRUE(servers.listener.TakeChanges().empty()) << "first values reach no cell as changes";
+
+    Batch(72, {MakeStatus({.id = "S1", .status = 8004})});
+    auto changes = servers.listener.TakeChanges();
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].attribute, 9005u);
+    EXPECT_EQ(changes[0].bits, 0x2u);
+    EXPECT_GE(servers.listener.m_changedRows, 1);
+
+    m_manager->FetchControlDataObjects(&servers.interest);
+    Snapshot(72, {}, {MakeStatus({.id = "S1", .status = 8001}), MakeStatus({.id = "S9"})});
+    changes = servers.listener.TakeChanges();
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].bits, 0x8u) << "a snapshot answer changes without flashing";
+    EXPECT_EQ(servers.listener.AddFlags(), (std::vector<bool>{false, true}));
+    EXPECT_EQ(servers.listener.m_snapshotsCompleted, 1);
+}
+
+TEST_F(ControlDataManager, StaleMarkingReachesEveryRowAndEndsAnUpdateOnlyWhenThereAreRows)
+{
+    const uint64_t before = m_manager->GetDataUpdateCount();
+    m_manager->OnServerApplicationStatusDisconnectDetected();
+    EXPECT_EQ(m_manager->GetDataUpdateCount(), before) << "no rows, no end of update";
+
+    Open(72);
+    Open(71);
+    Batch(72, {MakeServer("S1")});
+    Batch(71, {MakeClient("C1")});
+    const uint64_t withRows = m_manager->GetDataUpdateCount();
+    m_manager->OnServerApplicationStatusDisconnectDetected();
+    EXPECT_EQ(m_manager->GetDataUpdateCount(), withRows + 1);
+    EXPECT_TRUE(Highlight("S1^Server") & nxControlHighlight::Stale);
+    EXPECT_TRUE(Highlight("C1^Client") & nxControlHighlight::Stale) << "client rows are marked too";
+}
+
+TEST_F(ControlDataManager, InterestsOfOneKindShareOneSubscription)
+{
+    View& first = Open(72);
+    View& second = Open(72);
+    View& clients = Open(71);
+    EXPECT_EQ(m_service.CountRequests("SubscribeApplicationStatus"), 2u);
+    Batch(72, {MakeServer("S1")});
+    Batch(71, {MakeClient("C1")});
+    EXPECT_EQ(first.listener.RowCount(), 1u);
+    EXPECT_EQ(second.listener.RowCount(), 1u);
+
+    first.interest.DetachFromDataManager();
+    EXPECT_EQ(m_service.CountRequests("UnsubscribeApplicationStatus"), 0u);
+    EXPECT_EQ(second.listener.RowCount(), 1u);
+
+    second.interest.DetachFromDataManager();
+    EXPECT_EQ(m_service.CountRequests("UnsubscribeApplicationStatus"), 1u);
+    EXPECT_EQ(m_manager->GetNumberOfDataObjects(), 1u) << "the server subscription's rows are deleted";
+    EXPECT_EQ(clients.listener.RowCount(), 1u);
+    EXPECT_EQ(nxCountedStatus::Alive(), 1);
+}
+
+TEST_F(ControlDataManager, FetchAsksForASnapshotAndOffersExistingRows)
+{
+    Open(72);
+    Batch(72, {MakeServer("S1"), MakeServer("S2")});
+    View& late = Open(72);
+    EXPECT_EQ(late.listener.RowCount(), 0u);
+    EXPECT_TRUE(late.interest.FetchDataObjects().IsOK());
+    EXPECT_EQ(late.listener.RowCount(), 2u);
+    EXPECT_EQ(late.listener.AddFlags(), (std::vector<bool>{true, true}));
+    EXPECT_EQ(m_service.CountPendingSnapshots(72), 1u);
+}
+
+TEST_F(ControlDataManager, AFailedSnapshotChangesNoRowAndStillCompletes)
+{
+    nxLogCapture log;
+    View& servers = Open(72);
+    Batch(72, {MakeServer("S1")});
+    servers.listener.TakeChanges();
+    m_manager->FetchControlDataObjects(&servers.interest);
+    Snapshot(72, nxErrorEnum(nxErrorEnum::Timeout), {});
+    EXPECT_EQ(servers.listener.RowCount(), 1u);
+    EXPECT_TRUE(servers.listener.TakeChanges().empty());
+    EXPECT_EQ(servers.listener.m_snapshotErrors, 1);
+    EXPECT_EQ(servers.listener.m_snapshotsCompleted, 1);
+    ASSERT_FALSE(log.FromSource("nxGridDataManager").empty());
+    EXPECT_EQ(log.FromSource("nxGridDataManager").back().level, 37u);
+}
+
+TEST_F(ControlDataManager, AFailedSubscribeIsReturnedAndUndone)
+{
+    m_service.SetResult("SubscribeApplicationStatus", nxErrorEnum(nxErrorEnum::Refused, "no"));
+    Open(72, false);
+    EXPECT_EQ(m_manager->GetSubscriptionManager().GetNumberOfSubscriptions(), 0u);
+    Advance(60);
+    m_service.SetResult("SubscribeApplicationStatus", {});
+    View& retry = Open(72);
+    Batch(72, {MakeServer("S1")});
+    EXPECT_EQ(retry.listener.RowCount(), 1u);
+}
+
+TEST_F(ControlDataManager, StopAndRemoveGoToTheService)
+{
+    EXPECT_TRUE(m_manager->StopApplication(nxApplicationID("S1")).IsOK());
+    m_service.SetResult("RemoveApplicationFromApplicationStatusImage", nxErrorEnum(nxErrorEnum::Refused));
+    EXPECT_FALSE(m_manager->RemoveApplicationFromApplicationStatusImage(nxApplicationID("S2")).IsOK());
+    const auto requests = m_service.GetRequests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].operation, "ShutdownApplication");
+    EXPECT_EQ(requests[0].argument, "S1");
+    EXPECT_NE(requests[0].callback, nullptr);
+    EXPECT_EQ(requests[1].argument, "S2");
+}
+
+TEST_F(ControlDataManager, AnIdHoldingTheSeparatorIsLeftOutAndLoggedOnce)
+{
+    nxLogCapture log;
+    View& servers = Open(72);
+    Batch(72, {MakeServer("A^B"), MakeServer("OK")});
+    Batch(72, {MakeServer("A^B"), MakeServer("OK")});
+    EXPECT_EQ(servers.listener.RowCount(), 1u);
+    EXPECT_EQ(log.FromSource("nxControlDataManager").size(), 1u);
+}

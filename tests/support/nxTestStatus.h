@@ -1,0 +1,60 @@
+#pragma once
+
+#include <atomic>
+#include <string>
+
+#include "contracts/nxApplicationStatus.h"
+
+// A status that counts how many of its kind are alive, so tests can prove that
+// every delivered status is deleted exactly once.
+class nxCountedStatus : public nxApplicationStatus
+{
+public:
+    nxCountedStatus() { s_alive.fetch_add(1); }
+    nxCountedStatus(const nxCountedStatus& other) : nxApplicationStatus(other) { s_alive.fetch_add(1); }
+    ~nxCountedStatus() override { s_alive.fetch_sub(1); }
+    nxApplicationStatus* CopyInstance() const override { return new nxCountedStatus(*this); }
+
+    static int Alive() { return s_alive.load(); }
+
+private:
+    static inline std::atomic<int> s_alive{0};
+};
+
+struct nxStatusSpec
+{
+    std::string id;
+    uint32_t type = 7001; // a server type
+    uint32_t expected = 8201;
+    uint32_t delta = 0;
+    uint32_t status = 8002;
+    std::string schedule = "Weekdays";
+    std::string location = "London";
+    double latency = 0.5;
+};
+
+inline nxCountedStatus* MakeStatus(const nxStatusSpec& spec)
+{
+    auto* status = new nxCountedStatus();
+    status->SetApplicationID(nxApplicationID(spec.id));
+    status->SetApplicationName("App-" + spec.id);
+    status->SetApplicationInstanceName("inst");
+    status->SetHostName("host1");
+    status->SetUserName("ops");
+    status->SetLocation(spec.location);
+    status->SetApplicationVersionNumber("1.2.3");
+    status->SetApplicationScheduleName(spec.schedule);
+    status->SetApplicationType(nxApplicationTypeEnum(spec.type));
+    status->SetApplicationStatus(nxApplicationStatusEnum(spec.status));
+    status->SetExpectedApplicationStatus(nxExpectedApplicationStatusEnum(spec.expected));
+    status->SetFTState(nxFTStateEnum(8101));
+    status->SetProcessID(4242);
+    status->SetHeartbeatDelta(nxUInt32ValueWrapper(spec.delta));
+    status->SetHeartbeatLatency(spec.latency);
+    status->SetAverageHeartbeatLatency(0.25);
+    status->SetStartTime(nxDateTime(2026, 12, 5, 8, 0, 0));
+    return status;
+}
+
+inline nxCountedStatus* MakeServer(const std::string& id) { return MakeStatus({.id = id}); }
+inline nxCountedStatus* MakeClient(const std::string& id) { return MakeStatus({.id = id, .type = 7101}); }
