@@ -4,7 +4,7 @@
 #include "platform/grid/data/nxGridDataInterest.h"
 #include "platform/grid/data/nxGridDataSubscription.h"
 
-nxGridDataManager::nxGridDataManager() = default;
+nxGridDataManager::nxGridDataManager() : m_subscriptionManager(m_lock) {}
 
 nxGridDataManager::~nxGridDataManager() = default;
 

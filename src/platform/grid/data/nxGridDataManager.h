@@ -1,13 +1,12 @@
 #pragma once
 
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <map>
-#include <mutex>
 #include <string>
 
 #include "platform/base/nxErrorEnum.h"
+#include "platform/grid/data/CGridLock.h"
 #include "platform/grid/data/nxGridDataInterestManager.h"
 #include "platform/grid/data/nxGridDataSubscriptionManager.h"
 
@@ -36,8 +35,7 @@ public:
 
     void Lock() const { m_lock.lock(); }
     void Unlock() const { m_lock.unlock(); }
-    bool TryLockFor(std::chrono::milliseconds timeout) const { return m_lock.try_lock_for(timeout); }
-    std::recursive_timed_mutex& GetLock() const { return m_lock; }
+    CGridLock& GetLock() const { return m_lock; }
 
     nxGridDataInterestManager& GetInterestManager() { return m_interestManager; }
     nxGridDataSubscriptionManager& GetSubscriptionManager() { return m_subscriptionManager; }
@@ -70,7 +68,7 @@ protected:
     void _OnEndOfDataUpdate();
 
 private:
-    mutable std::recursive_timed_mutex m_lock;
+    mutable CGridLock m_lock;
     nxGridDataInterestManager m_interestManager;
     nxGridDataSubscriptionManager m_subscriptionManager;
     std::atomic<uint64_t> m_updateCount{0};

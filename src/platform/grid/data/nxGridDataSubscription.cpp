@@ -1,7 +1,6 @@
 #include "platform/grid/data/nxGridDataSubscription.h"
 
 #include <algorithm>
-#include <chrono>
 #include <map>
 #include <memory>
 
@@ -22,10 +21,6 @@ PrototypeRegistry& Registry()
     static PrototypeRegistry registry;
     return registry;
 }
-
-// How long a callback waits for the manager's lock before looking again whether
-// an unsubscribe has begun.
-constexpr std::chrono::milliseconds kLockPollInterval{5};
 } // namespace
 
 nxGridDataSubscription::~nxGridDataSubscription() = default;
@@ -52,7 +47,7 @@ nxErrorEnum nxGridDataSubscription::Subscribe()
 
 nxErrorEnum nxGridDataSubscription::Unsubscribe()
 {
-    m_unsubscribing.store(true, std::memory_order_release);
+    BeginUnsubscribe();
     const nxErrorEnum result = _Unsubscribe();
     m_subscribed.store(false, std::memory_order_release);
     return result;
@@ -123,17 +118,7 @@ size_t nxGridDataSubscription::GetNumberOfDataObjectsCreated() const
 
 bool nxGridDataSubscription::_LockDataManager(nxGridDataManager& manager) const
 {
-    while (!IsUnsubscribing())
-    {
-        if (manager.TryLockFor(kLockPollInterval))
-        {
-            if (!IsUnsubscribing())
-                return true;
-            manager.Unlock();
-            return false;
-        }
-    }
-    return false;
+    return manager.GetLock().LockUnless(m_unsubscribing);
 }
 
 bool nxGridDataSubscription::_Register(nxGridDataSubscription* prototype)

@@ -36,6 +36,9 @@ public:
     virtual bool RequiresSnapshotThrottling() const { return false; }
 
     nxErrorEnum Subscribe();
+    // From now on callbacks give way instead of waiting for the manager's lock.
+    void BeginUnsubscribe() { m_unsubscribing.store(true, std::memory_order_release); }
+    // Once it returns, the service and the timer run no callback of this any more.
     nxErrorEnum Unsubscribe();
     nxErrorEnum GetSnapshot();
     bool IsSubscribed() const { return m_subscribed.load(std::memory_order_acquire); }

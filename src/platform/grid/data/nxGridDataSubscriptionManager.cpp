@@ -6,7 +6,7 @@
 #include "platform/grid/data/nxGridDataInterest.h"
 #include "platform/grid/data/nxGridDataSubscription.h"
 
-nxGridDataSubscriptionManager::nxGridDataSubscriptionManager() = default;
+nxGridDataSubscriptionManager::nxGridDataSubscriptionManager(CGridLock& ownerLock) : m_ownerLock(ownerLock) {}
 nxGridDataSubscriptionManager::~nxGridDataSubscriptionManager() = default;
 
 nxErrorEnum nxGridDataSubscriptionManager::CreateSubscriptions(nxGridDataInterest* interest)
@@ -36,7 +36,7 @@ nxErrorEnum nxGridDataSubscriptionManager::CreateSubscriptions(nxGridDataInteres
         {
             // A feed may be half set up (one of two service calls made): undo it
             // before the callback object goes.
-            subscription->Unsubscribe();
+            Unsubscribe(*subscription);
             result = subscribed;
             continue;
         }
@@ -107,6 +107,15 @@ nxGridDataSubscription* nxGridDataSubscriptionManager::FindSubscription(const st
     return found == m_subscriptions.end() ? nullptr : found->second.get();
 }
 
+nxErrorEnum nxGridDataSubscriptionManager::Unsubscribe(nxGridDataSubscription& subscription)
+{
+    // Callbacks of the subscription waiting for the manager's lock must give way
+    // now: the unsubscribe below holds that lock and waits for them to end.
+    subscription.BeginUnsubscribe();
+    m_ownerLock.WakeWaiters();
+    return subscription.Unsubscribe();
+}
+
 nxErrorEnum nxGridDataSubscriptionManager::DestroySubscription(const std::string& key, ObjectSet& objects)
 {
     auto found = m_subscriptions.find(key);
@@ -114,8 +123,7 @@ nxErrorEnum nxGridDataSubscriptionManager::DestroySubscription(const std::string
         return {};
     std::unique_ptr<nxGridDataSubscription> subscription = std::move(found->second);
     m_subscriptions.erase(found);
-    // Once Unsubscribe returns, the service and the timer run no callback of it any more.
-    const nxErrorEnum result = subscription->Unsubscribe();
+    const nxErrorEnum result = Unsubscribe(*subscription);
     objects.merge(subscription->TakeDataObjectsCreatedBySubscription());
     return result;
 }

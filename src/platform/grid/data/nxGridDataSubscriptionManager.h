@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "platform/base/nxErrorEnum.h"
+#include "platform/grid/data/CGridLock.h"
 
 class nxGridDataInterest;
 class nxGridDataObject;
@@ -18,7 +19,8 @@ class nxGridDataSubscriptionManager
 public:
     using ObjectSet = std::unordered_set<nxGridDataObject*>;
 
-    nxGridDataSubscriptionManager();
+    // ownerLock: the lock of the data manager this belongs to, which every call holds.
+    explicit nxGridDataSubscriptionManager(CGridLock& ownerLock);
     ~nxGridDataSubscriptionManager();
 
     // For each category the interest requires: joins the subscription of its key,
@@ -38,8 +40,10 @@ public:
     size_t GetNumberOfSubscriptions() const { return m_subscriptions.size(); }
 
 private:
+    nxErrorEnum Unsubscribe(nxGridDataSubscription& subscription);
     nxErrorEnum DestroySubscription(const std::string& key, ObjectSet& objects);
 
+    CGridLock& m_ownerLock;
     std::map<std::string, std::unique_ptr<nxGridDataSubscription>> m_subscriptions;
     bool m_destroySubscriptionsWithNoDataInterests = true;
 };

@@ -1,0 +1,69 @@
+#include "platform/grid/data/CGridLock.h"
+
+void CGridLock::lock()
+{
+    if (IsHeldByCurrentThread())
+    {
+        ++m_depth;
+        return;
+    }
+    std::unique_lock guard(m_mutex);
+    m_released.wait(guard, [this] { return !m_held; });
+    m_held = true;
+    m_owner.store(std::this_thread::get_id(), std::memory_order_relaxed);
+    m_depth = 1;
+}
+
+bool CGridLock::try_lock()
+{
+    if (IsHeldByCurrentThread())
+    {
+        ++m_depth;
+        return true;
+    }
+    std::lock_guard guard(m_mutex);
+    if (m_held)
+        return false;
+    m_held = true;
+    m_owner.store(std::this_thread::get_id(), std::memory_order_relaxed);
+    m_depth = 1;
+    return true;
+}
+
+void CGridLock::unlock()
+{
+    if (--m_depth > 0)
+        return;
+    {
+        std::lock_guard guard(m_mutex);
+        m_owner.store(std::thread::id(), std::memory_order_relaxed);
+        m_held = false;
+    }
+    // Every waiter looks again: some wait for the lock, some for their flag.
+    m_released.notify_all();
+}
+
+bool CGridLock::LockUnless(const std::atomic<bool>& abandon)
+{
+    if (IsHeldByCurrentThread())
+    {
+        ++m_depth;
+        return true;
+    }
+    std::unique_lock guard(m_mutex);
+    m_released.wait(guard, [&] { return !m_held || abandon.load(std::memory_order_acquire); });
+    if (abandon.load(std::memory_order_acquire))
+        return false;
+    m_held = true;
+    m_owner.store(std::this_thread::get_id(), std::memory_order_relaxed);
+    m_depth = 1;
+    return true;
+}
+
+void CGridLock::WakeWaiters()
+{
+    {
+        std::lock_guard guard(m_mutex);
+    }
+    m_released.notify_all();
+}

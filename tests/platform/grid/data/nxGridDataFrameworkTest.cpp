@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "nxRecordingListener.h"
+#include "platform/grid/data/CGridLock.h"
+#include "platform/grid/data/nxGridDataInterest.h"
+#include "platform/grid/data/nxGridDataManager.h"
+#include "platform/xml/nxXMLDocument.h"
+
+namespace
+{
+class TestInterest : public nxGridDataInterest
+{
+public:
+    nxGridDataInterest* CreateInstance() const override { return new TestInterest(); }
+    std::string GetClassName() const override { return "TestInterest"; }
+    void GetRequiredSubscriptionCategories(std::set<nxSubscriptionCategory>&) const override {}
+
+protected:
+    nxErrorEnum _AttachToDataManager() override { return {}; }
+    nxErrorEnum _DetachFromDataManager() override { return {}; }
+    nxErrorEnum _FetchDataObjects() override { return {}; }
+    bool _IsInterested(const nxGridDataObject*) const override { return true; }
+};
+
+class TestManager : public nxGridDataManager
+{
+public:
+    explicit TestManager(bool throttled) : m_throttled(throttled) {}
+    void SetDestroySubscriptionsWithNoDataInterests(bool) override {}
+    nxErrorEnum PopulateColumnFilterWithAvailableAttributeValues(nxGridDataInterest*, nxColumnFilter*,
+                                                                 const std::map<nxGridColumn*, nxColumnFilter*>&) override
+    {
+        return {};
+    }
+    bool UsesDataUpdateThrottling() const override { return m_throttled; }
+    void EndUpdate() { _OnEndOfDataUpdate(); }
+
+protected:
+    void _DestroyDataMap() override {}
+
+private:
+    bool m_throttled;
+};
+} // namespace
+
+TEST(CGridLock, AWaiterGivesWayWhenItsFlagIsRaisedAndTheHolderWakesIt)
+{
+    CGridLock lock;
+    std::atomic<bool> abandon{false};
+    std::atomic<int> outcome{-1};
+    lock.lock();
+    lock.lock(); // re-entrant
+    std::thread waiter([&] {
+        const bool locked = lock.LockUnless(abandon);
+        outcome = locked ? 1 : 0;
+        if (locked)
+            lock.unlock();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(outcome, -1) << "still waiting while the lock is held";
+    abandon = true;
+    lock.WakeWaiters();
+    waiter.join();
+    EXPECT_EQ(outcome, 0);
+    EXPECT_TRUE(lock.IsHeldByCurrentThread());
+    lock.unlock();
+    lock.unlock();
+
+    abandon = false;
+    std::thread taker([&] { outcome = lock.LockUnless(abandon) ? 1 : 0; lock.unlock(); });
+    taker.join();
+    EXPECT_EQ(outcome, 1) << "a free lock is taken";
+}
+
+TEST(nxGridDataManager, ThrottledUpdatesWakeAGridOnceUntilItAcknowledges)
+{
+    for (bool throttled : {true, false})
+    {
+        TestManager manager(throttled);
+        TestInterest interest;
+        nxRecordingListener grid;
+        interest.SetListener(&grid);
+        manager.GetInterestManager().Add(&interest);
+        manager.EndUpdate();
+        manager.EndUpdate();
+        EXPECT_EQ(grid.m_endOfUpdates, throttled ? 1 : 2);
+        interest.AcknowledgeDataUpdate();
+        manager.EndUpdate();
+        EXPECT_EQ(grid.m_endOfUpdates, throttled ? 2 : 3);
+        EXPECT_EQ(manager.GetDataUpdateCount(), 3u);
+    }
+}
+
+TEST(nxGridDataInterest, RemovingAnInterestMakesItsGridDropEveryRow)
+{
+    TestManager manager(true);
+    TestInterest interest;
+    nxRecordingListener grid;
+    interest.SetListener(&grid);
+    manager.GetInterestManager().Add(&interest);
+    struct Row : nxGridDataObject
+    {
+        nxGridDataManager* GetDataManager() const override { return nullptr; }
+    } row;
+    manager.GetInterestManager().OnAddGridDataObject(&row, false);
+    EXPECT_EQ(grid.RowCount(), 1u);
+    manager.GetInterestManager().Remove(&interest);
+    EXPECT_EQ(grid.RowCount(), 0u);
+}
+
+TEST(nxGridDataInterest, PrototypesAreFoundByTheClassNameASavedInterestNames)
+{
+    EXPECT_TRUE(nxGridDataInterest::_Register(new TestInterest()));
+    EXPECT_FALSE(nxGridDataInterest::_Register(new TestInterest())) << "one prototype per class name";
+    EXPECT_EQ(nxGridDataInterest::CreateInstanceByName("NoSuchInterest"), nullptr);
+
+    nxXMLDocument document("Interest");
+    nxXMLElement root = document.GetRootElement();
+    TestInterest saved;
+    ASSERT_TRUE(saved.SaveToXML(root).IsOK());
+    std::unique_ptr<nxGridDataInterest> made(nxGridDataInterest::CreateInstanceByName(nxGridDataInterest::ReadClassName(root)));
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->GetClassName(), "TestInterest");
+}
