@@ -12,8 +12,8 @@
 #include "contracts/nxApplicationStatus.h"
 #include "platform/grid/data/nxAttributeObserver.h"
 #include "platform/grid/data/nxGridDataInterestListener.h"
-#include "platform/grid/data/nxObservedAttribute.h"
 #include "platform/grid/data/nxGridDataSubscription.h"
+#include "platform/grid/data/nxObservedAttribute.h"
 #include "platform/service/nxScriptedControlService.h"
 #include "status/nxControlDataInterest.h"
 #include "status/nxControlDataManager.h"
@@ -73,8 +73,9 @@ private:
 void ApplyOneStatus(benchmark::State& state)
 {
     const bool changing = state.range(0) != 0;
-    std::unique_ptr<nxApplicationStatus> statuses[2] = {std::unique_ptr<nxApplicationStatus>(MakeStatus("A1", 0)),
-                                                        std::unique_ptr<nxApplicationStatus>(MakeStatus("A1", 1))};
+    std::unique_ptr<nxApplicationStatus> statuses[2] = {
+        std::unique_ptr<nxApplicationStatus>(MakeStatus("A1", 0)),
+        std::unique_ptr<nxApplicationStatus>(MakeStatus("A1", 1))};
     nxControlDataObject row;
     CellCountingView cells;
     for (nxObservedAttribute* attribute : row.GetAttributes())
@@ -164,14 +165,13 @@ void ApplyImage(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * size);
     // Seconds per status, printed with an SI prefix (n, u).
-    state.counters["per_status"] = benchmark::Counter(
-        static_cast<double>(size), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["per_status"] =
+        benchmark::Counter(static_cast<double>(size),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     static const char* const labels[] = {"unchanged", "10% changed", "all new (replacing the image)"};
     state.SetLabel(labels[mode]);
 }
-BENCHMARK(ApplyImage)
-    ->ArgsProduct({{1000, 10000}, {0, 1, 2}})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(ApplyImage)->ArgsProduct({{1000, 10000}, {0, 1, 2}})->Unit(benchmark::kMicrosecond);
 
 void MemoryPerRow(benchmark::State& state)
 {

@@ -51,13 +51,15 @@ bool nxApplicationSchedule::ValidateDaySchedules(std::string& errorText) const
         if (!m_startsInTheEvening && start > stop)
         {
             errorText = name + ": the start time " + start.GetAsString() + " is after the stop time " +
-                        stop.GetAsString() + ". Tick \"Starts In The Evening\" if the day begins the evening before.";
+                        stop.GetAsString() +
+                        ". Tick \"Starts In The Evening\" if the day begins the evening before.";
             return false;
         }
         if (m_startsInTheEvening && start < stop)
         {
-            errorText = name + ": the scheme starts in the evening, so the start time " + start.GetAsString() +
-                        " (the evening before) must be later than the stop time " + stop.GetAsString() + ".";
+            errorText = name + ": the scheme starts in the evening, so the start time " +
+                        start.GetAsString() + " (the evening before) must be later than the stop time " +
+                        stop.GetAsString() + ".";
             return false;
         }
     }

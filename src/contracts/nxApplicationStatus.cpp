@@ -2,4 +2,7 @@
 
 nxApplicationStatus::~nxApplicationStatus() = default;
 
-nxApplicationStatus* nxApplicationStatus::CopyInstance() const { return new nxApplicationStatus(*this); }
+nxApplicationStatus* nxApplicationStatus::CopyInstance() const
+{
+    return new nxApplicationStatus(*this);
+}

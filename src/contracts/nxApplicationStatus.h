@@ -51,7 +51,10 @@ public:
     void SetApplicationScheduleName(std::string value) { m_scheduleName = std::move(value); }
     void SetApplicationType(const nxApplicationTypeEnum& value) { m_type = value; }
     void SetApplicationStatus(const nxApplicationStatusEnum& value) { m_status = value; }
-    void SetExpectedApplicationStatus(const nxExpectedApplicationStatusEnum& value) { m_expectedStatus = value; }
+    void SetExpectedApplicationStatus(const nxExpectedApplicationStatusEnum& value)
+    {
+        m_expectedStatus = value;
+    }
     void SetFTState(const nxFTStateEnum& value) { m_ftState = value; }
     void SetProcessID(uint32_t value) { m_processId = value; }
     void SetHeartbeatDelta(const nxUInt32ValueWrapper& value) { m_heartbeatDelta = value; }

@@ -15,10 +15,14 @@ void nxControlCallback::OnApplicationStatusUpdate(std::vector<nxApplicationStatu
     DeleteStatuses(statuses);
 }
 
-void nxControlCallback::OnLogMessage(nxLogMessage* message, void*) { delete message; }
+void nxControlCallback::OnLogMessage(nxLogMessage* message, void*)
+{
+    delete message;
+}
 
 void nxControlCallback::OnApplicationStatusSnapshotResponse(const nxErrorEnum&,
-                                                            std::vector<nxApplicationStatus*>& statuses, void*)
+                                                            std::vector<nxApplicationStatus*>& statuses,
+                                                            void*)
 {
     DeleteStatuses(statuses);
 }

@@ -17,9 +17,11 @@ public:
     virtual void OnApplicationStatusUpdate(std::vector<nxApplicationStatus*>& statuses, void* context);
     virtual void OnLogMessage(nxLogMessage* message, void* context);
     virtual void OnApplicationStatusSnapshotResponse(const nxErrorEnum& error,
-                                                     std::vector<nxApplicationStatus*>& statuses, void* context);
+                                                     std::vector<nxApplicationStatus*>& statuses,
+                                                     void* context);
     virtual void OnShutdownApplicationResponse(const nxErrorEnum& error, void* context);
-    virtual void OnRemoveApplicationFromApplicationStatusImageResponse(const nxErrorEnum& error, void* context);
+    virtual void OnRemoveApplicationFromApplicationStatusImageResponse(const nxErrorEnum& error,
+                                                                       void* context);
     virtual void OnStoreApplicationStatusImageResponse(const nxErrorEnum& error, void* context);
     virtual void OnAssignApplicationScheduleResponse(const nxErrorEnum& error, void* context);
     virtual void OnHeartbeatRequest(void* context);

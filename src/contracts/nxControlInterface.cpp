@@ -45,7 +45,10 @@ public:
     {
         return NotConnected();
     }
-    nxErrorEnum GetApplicationScheduleInstanceList(std::vector<std::string>&) override { return NotConnected(); }
+    nxErrorEnum GetApplicationScheduleInstanceList(std::vector<std::string>&) override
+    {
+        return NotConnected();
+    }
     nxErrorEnum GetApplicationScheduleDefinition(const std::string&, nxApplicationSchedule*&) override
     {
         return NotConnected();
@@ -55,7 +58,8 @@ public:
         return NotConnected();
     }
     nxErrorEnum DeleteApplicationScheduleInstance(const std::string&) override { return NotConnected(); }
-    nxErrorEnum SaveApplicationScheduleAssignments(const std::vector<nxApplicationScheduleAssignment*>&) override
+    nxErrorEnum
+    SaveApplicationScheduleAssignments(const std::vector<nxApplicationScheduleAssignment*>&) override
     {
         return NotConnected();
     }

@@ -55,8 +55,9 @@ public:
     // On success the caller owns *schedule.
     virtual nxErrorEnum GetApplicationScheduleDefinition(const std::string& name,
                                                          nxApplicationSchedule*& schedule) = 0;
-    virtual nxErrorEnum SaveApplicationScheduleDefinition(const nxApplicationSchedule& schedule, bool flag) = 0;
+    virtual nxErrorEnum SaveApplicationScheduleDefinition(const nxApplicationSchedule& schedule,
+                                                          bool flag) = 0;
     virtual nxErrorEnum DeleteApplicationScheduleInstance(const std::string& name) = 0;
-    virtual nxErrorEnum SaveApplicationScheduleAssignments(
-        const std::vector<nxApplicationScheduleAssignment*>& assignments) = 0;
+    virtual nxErrorEnum
+    SaveApplicationScheduleAssignments(const std::vector<nxApplicationScheduleAssignment*>& assignments) = 0;
 };

@@ -9,7 +9,8 @@ class nxNoSecurityService final : public nxSecurityInterface
 public:
     nxErrorEnum CheckSecurity(const nxFunctionEnum&) override
     {
-        return nxErrorEnum(nxErrorEnum::NotConnected, "No security service is available to check your rights");
+        return nxErrorEnum(nxErrorEnum::NotConnected,
+                           "No security service is available to check your rights");
     }
     std::string GetUserNodeName(uint32_t) override { return {}; }
 };

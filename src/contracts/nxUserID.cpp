@@ -2,4 +2,7 @@
 
 #include "contracts/nxSecurityInterface.h"
 
-std::string nxUserID::GetUserNodeName() const { return nxSecurityInterface::GetInstance()->GetUserNodeName(m_id); }
+std::string nxUserID::GetUserNodeName() const
+{
+    return nxSecurityInterface::GetInstance()->GetUserNodeName(m_id);
+}

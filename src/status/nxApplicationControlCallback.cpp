@@ -15,8 +15,8 @@ nxApplicationControlCallback::nxApplicationControlCallback()
     nxControlInterface::SetResponseCallback(this);
 }
 
-void nxApplicationControlCallback::OnRemoveApplicationFromApplicationStatusImageResponse(const nxErrorEnum& error,
-                                                                                         void*)
+void nxApplicationControlCallback::OnRemoveApplicationFromApplicationStatusImageResponse(
+    const nxErrorEnum& error, void*)
 {
     if (error.IsOK())
         nxLog(nxLogLevelEnum(nxLogLevel::Info), "nxControlDataManager")

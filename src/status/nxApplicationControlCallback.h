@@ -10,7 +10,8 @@ class nxApplicationControlCallback : public nxControlCallback
 public:
     static nxApplicationControlCallback& GetInstance();
 
-    void OnRemoveApplicationFromApplicationStatusImageResponse(const nxErrorEnum& error, void* context) override;
+    void OnRemoveApplicationFromApplicationStatusImageResponse(const nxErrorEnum& error,
+                                                               void* context) override;
 
 private:
     nxApplicationControlCallback();

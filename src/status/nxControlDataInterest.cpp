@@ -16,7 +16,8 @@ nxErrorEnum NoManager()
 }
 } // namespace
 
-void nxControlDataInterest::GetRequiredSubscriptionCategories(std::set<nxSubscriptionCategory>& categories) const
+void nxControlDataInterest::GetRequiredSubscriptionCategories(
+    std::set<nxSubscriptionCategory>& categories) const
 {
     categories.insert(nxSubscriptionCategories::ApplicationStatus);
 }

@@ -18,7 +18,10 @@ public:
     {
         m_kind.store(clientServer.GetValue(), std::memory_order_release);
     }
-    nxClientServerEnum GetClientServer() const { return nxClientServerEnum(m_kind.load(std::memory_order_acquire)); }
+    nxClientServerEnum GetClientServer() const
+    {
+        return nxClientServerEnum(m_kind.load(std::memory_order_acquire));
+    }
 
     nxGridDataInterest* CreateInstance() const override { return new nxControlDataInterest(); }
     std::string GetClassName() const override { return "nxControlDataInterest"; }

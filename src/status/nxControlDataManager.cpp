@@ -36,7 +36,10 @@ nxControlDataManager::~nxControlDataManager()
     g_instance.compare_exchange_strong(self, nullptr, std::memory_order_acq_rel);
 }
 
-nxControlDataManager* nxControlDataManager::GetInstance() { return g_instance.load(std::memory_order_acquire); }
+nxControlDataManager* nxControlDataManager::GetInstance()
+{
+    return g_instance.load(std::memory_order_acquire);
+}
 
 void nxControlDataManager::SetLogDataManagerFactory(LogDataManagerFactory factory)
 {
@@ -152,11 +155,12 @@ void nxControlDataManager::OnServerApplicationStatusDisconnectDetected()
 
 nxErrorEnum nxControlDataManager::StopApplication(const nxApplicationID& applicationId)
 {
-    return nxControlInterface::GetInstance()->ShutdownApplication(&nxApplicationControlCallback::GetInstance(),
-                                                                  nullptr, applicationId);
+    return nxControlInterface::GetInstance()->ShutdownApplication(
+        &nxApplicationControlCallback::GetInstance(), nullptr, applicationId);
 }
 
-nxErrorEnum nxControlDataManager::RemoveApplicationFromApplicationStatusImage(const nxApplicationID& applicationId)
+nxErrorEnum
+nxControlDataManager::RemoveApplicationFromApplicationStatusImage(const nxApplicationID& applicationId)
 {
     return nxControlInterface::GetInstance()->RemoveApplicationFromApplicationStatusImage(applicationId);
 }

@@ -33,8 +33,8 @@ public:
     nxErrorEnum FetchControlDataObjects(nxControlDataInterest* interest);
 
     void OnApplicationStatusUpdate(const std::vector<nxApplicationStatus*>& statuses,
-                                   const nxClientServerEnum& clientServer, nxControlSubscription* subscription,
-                                   bool snapshot);
+                                   const nxClientServerEnum& clientServer,
+                                   nxControlSubscription* subscription, bool snapshot);
     void OnServerApplicationStatusDisconnectDetected();
 
     nxErrorEnum StopApplication(const nxApplicationID& applicationId);

@@ -13,7 +13,10 @@ nxControlDataObject::nxControlDataObject()
                    &m_location, &m_heartbeatDelta});
 }
 
-nxControlDataObject::~nxControlDataObject() { delete m_status; }
+nxControlDataObject::~nxControlDataObject()
+{
+    delete m_status;
+}
 
 std::string nxControlDataObject::GetAsIndexedMapKey(const std::string& applicationId,
                                                     const nxClientServerEnum& clientServer)
@@ -64,11 +67,20 @@ nxAttributeHighlightBitMask nxControlDataObject::ComputeHighlight(const nxApplic
     nxAttributeHighlightBitMask mask = 0;
     switch (status.GetExpectedApplicationStatus().GetValue())
     {
-    case nxExpectedStatus::OK: mask |= nxControlHighlight::ExpectedOK; break;
-    case nxExpectedStatus::Missing: mask |= nxControlHighlight::ExpectedMissing; break;
-    case nxExpectedStatus::Unexpected: mask |= nxControlHighlight::ExpectedUnexpected; break;
-    case nxExpectedStatus::FTState: mask |= nxControlHighlight::ExpectedFTState; break;
-    default: break;
+    case nxExpectedStatus::OK:
+        mask |= nxControlHighlight::ExpectedOK;
+        break;
+    case nxExpectedStatus::Missing:
+        mask |= nxControlHighlight::ExpectedMissing;
+        break;
+    case nxExpectedStatus::Unexpected:
+        mask |= nxControlHighlight::ExpectedUnexpected;
+        break;
+    case nxExpectedStatus::FTState:
+        mask |= nxControlHighlight::ExpectedFTState;
+        break;
+    default:
+        break;
     }
     const uint32_t delta = status.GetHeartbeatDelta().GetValue();
     if (delta >= 1 && delta <= 0xFFFFFFFDu)
@@ -89,7 +101,8 @@ void nxControlDataObject::OnApplicationStatusUpdate(const nxApplicationStatus& s
     m_applicationId.UpdateAttributeValueWithoutFlashing(
         nxStringAttributeValue(status.GetApplicationID().GetApplicationID()));
     m_applicationName.UpdateAttributeHighlight(mask);
-    m_applicationName.UpdateAttributeValueWithoutFlashing(nxStringAttributeValue(status.GetApplicationName()));
+    m_applicationName.UpdateAttributeValueWithoutFlashing(
+        nxStringAttributeValue(status.GetApplicationName()));
     m_hostName.UpdateAttributeHighlight(mask);
     m_hostName.UpdateAttributeValueWithoutFlashing(nxStringAttributeValue(status.GetHostName()));
     m_userName.UpdateAttributeHighlight(mask);
@@ -105,13 +118,16 @@ void nxControlDataObject::OnApplicationStatusUpdate(const nxApplicationStatus& s
     m_startTime.UpdateAttributeHighlight(mask);
     m_startTime.UpdateAttributeValueWithoutFlashing(nxDateTimeAttributeValue(status.GetStartTime()));
     m_instanceName.UpdateAttributeHighlight(mask);
-    m_instanceName.UpdateAttributeValueWithoutFlashing(nxStringAttributeValue(status.GetApplicationInstanceName()));
+    m_instanceName.UpdateAttributeValueWithoutFlashing(
+        nxStringAttributeValue(status.GetApplicationInstanceName()));
     m_ftState.UpdateAttributeHighlight(mask);
     m_ftState.UpdateAttributeValueWithoutFlashing(nxEnumAttributeValue<nxFTStateEnum>(status.GetFTState()));
     m_version.UpdateAttributeHighlight(mask);
-    m_version.UpdateAttributeValueWithoutFlashing(nxStringAttributeValue(status.GetApplicationVersionNumber()));
+    m_version.UpdateAttributeValueWithoutFlashing(
+        nxStringAttributeValue(status.GetApplicationVersionNumber()));
     m_heartbeatLatency.UpdateAttributeHighlight(mask);
-    m_heartbeatLatency.UpdateAttributeValueWithoutFlashing(nxDoubleAttributeValue(status.GetHeartbeatLatency()));
+    m_heartbeatLatency.UpdateAttributeValueWithoutFlashing(
+        nxDoubleAttributeValue(status.GetHeartbeatLatency()));
     m_averageHeartbeatLatency.UpdateAttributeHighlight(mask);
     m_averageHeartbeatLatency.UpdateAttributeValueWithoutFlashing(
         nxDoubleAttributeValue(status.GetAverageHeartbeatLatency()));
@@ -124,15 +140,20 @@ void nxControlDataObject::OnApplicationStatusUpdate(const nxApplicationStatus& s
     m_location.UpdateAttributeValue(nxStringAttributeValue(status.GetLocation()), flag);
     m_heartbeatDelta.UpdateAttributeHighlight(mask);
     // The raw number: its two reserved values are the cell's null and no-change.
-    m_heartbeatDelta.UpdateAttributeValue(nxUInt32AttributeValue(status.GetHeartbeatDelta().GetValue()), flag);
+    m_heartbeatDelta.UpdateAttributeValue(nxUInt32AttributeValue(status.GetHeartbeatDelta().GetValue()),
+                                          flag);
 }
 
 void nxControlDataObject::OnServerApplicationStatusDisconnectDetected()
 {
     std::lock_guard guard(GetLock());
     // Every cell carries the same mask, so the first stands for the row.
-    const nxAttributeHighlightBitMask mask = m_applicationId.GetAttributeHighlight() | nxControlHighlight::Stale;
+    const nxAttributeHighlightBitMask mask =
+        m_applicationId.GetAttributeHighlight() | nxControlHighlight::Stale;
     ForEachAttribute([mask](auto& attribute) { attribute.UpdateAttributeHighlight(mask); });
 }
 
-nxGridDataManager* nxControlDataObject::GetDataManager() const { return nxControlDataManager::GetInstance(); }
+nxGridDataManager* nxControlDataObject::GetDataManager() const
+{
+    return nxControlDataManager::GetInstance();
+}

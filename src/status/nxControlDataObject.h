@@ -40,7 +40,8 @@ public:
     nxControlDataObject& operator=(const nxControlDataObject&) = delete;
 
     // The application id ("*" when empty), "^", and the kind's text ("*" when undefined).
-    static std::string GetAsIndexedMapKey(const std::string& applicationId, const nxClientServerEnum& clientServer);
+    static std::string GetAsIndexedMapKey(const std::string& applicationId,
+                                          const nxClientServerEnum& clientServer);
     virtual std::string GetAsIndexedMapKey() const;
 
     nxApplicationID GetApplicationID() const;
@@ -58,12 +59,10 @@ public:
     static nxAttributeHighlightBitMask ComputeHighlight(const nxApplicationStatus& status);
 
 private:
-    template <nxAttributeID ID, class T>
-    using Attribute = nxObservedAttributeTemplateWithHightlight<ID, T>;
+    template <nxAttributeID ID, class T> using Attribute = nxObservedAttributeTemplateWithHightlight<ID, T>;
 
     // In id order, 9001 to 9017.
-    template <class F>
-    void ForEachAttribute(F&& apply)
+    template <class F> void ForEachAttribute(F&& apply)
     {
         apply(m_applicationId), apply(m_applicationName), apply(m_hostName), apply(m_userName);
         apply(m_applicationStatus), apply(m_processId), apply(m_applicationType), apply(m_startTime);

@@ -9,7 +9,8 @@
 #include "status/nxControlDataInterest.h"
 #include "status/nxControlDataManager.h"
 
-const bool nxControlSubscription::_registered = nxGridDataSubscription::_Register(new nxControlSubscription());
+const bool nxControlSubscription::_registered =
+    nxGridDataSubscription::_Register(new nxControlSubscription());
 
 namespace
 {
@@ -17,7 +18,9 @@ namespace
 class ManagerLock
 {
 public:
-    explicit ManagerLock(nxControlDataManager* manager, bool locked) : m_manager(locked ? manager : nullptr) {}
+    explicit ManagerLock(nxControlDataManager* manager, bool locked) : m_manager(locked ? manager : nullptr)
+    {
+    }
     ~ManagerLock()
     {
         if (m_manager)
@@ -61,8 +64,8 @@ std::string nxControlSubscription::GetSubscriptionKey() const
 
 nxErrorEnum nxControlSubscription::_Subscribe()
 {
-    const nxErrorEnum result =
-        nxControlInterface::GetInstance()->SubscribeApplicationStatus(this, nullptr, GetClientServer(), nullptr);
+    const nxErrorEnum result = nxControlInterface::GetInstance()->SubscribeApplicationStatus(
+        this, nullptr, GetClientServer(), nullptr);
     if (!result.IsOK())
         return result;
     if (IsServerKind())
@@ -98,7 +101,8 @@ void nxControlSubscription::OnApplicationStatusUpdate(std::vector<nxApplicationS
 }
 
 void nxControlSubscription::OnApplicationStatusSnapshotResponse(const nxErrorEnum& error,
-                                                                std::vector<nxApplicationStatus*>& statuses, void*)
+                                                                std::vector<nxApplicationStatus*>& statuses,
+                                                                void*)
 {
     nxControlDataManager* manager = nxControlDataManager::GetInstance();
     if (ManagerLock lock{manager, manager && _LockDataManager(*manager)})

@@ -30,11 +30,15 @@ public:
     std::string GetSubscriptionKey(nxGridDataInterest* interest) const override;
     std::string GetSubscriptionKey() const override;
 
-    nxClientServerEnum GetClientServer() const { return nxClientServerEnum(m_kind.load(std::memory_order_acquire)); }
+    nxClientServerEnum GetClientServer() const
+    {
+        return nxClientServerEnum(m_kind.load(std::memory_order_acquire));
+    }
     bool IsSilenceReported() const { return m_silenceReported.load(std::memory_order_acquire); }
 
     void OnApplicationStatusUpdate(std::vector<nxApplicationStatus*>& statuses, void* context) override;
-    void OnApplicationStatusSnapshotResponse(const nxErrorEnum& error, std::vector<nxApplicationStatus*>& statuses,
+    void OnApplicationStatusSnapshotResponse(const nxErrorEnum& error,
+                                             std::vector<nxApplicationStatus*>& statuses,
                                              void* context) override;
     void OnTimer() override;
 

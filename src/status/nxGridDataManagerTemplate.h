@@ -13,8 +13,7 @@
 
 // A data manager over an indexed map of rows of class T, keyed by N fields
 // joined by the character S. The manager owns its rows; the maps only point to them.
-template <class T, int N, int S>
-class nxGridDataManagerTemplate : public nxGridDataManager
+template <class T, int N, int S> class nxGridDataManagerTemplate : public nxGridDataManager
 {
 public:
     using DataMap = nxIndexedMap<T, S>;
@@ -34,8 +33,9 @@ public:
     class nxPopulateColumnFilterWithAvailableAttributeValuesAction : public Action
     {
     public:
-        nxPopulateColumnFilterWithAvailableAttributeValuesAction(nxGridDataInterest* interest, nxColumnFilter* filter,
-                                                                 const std::map<nxGridColumn*, nxColumnFilter*>& columns)
+        nxPopulateColumnFilterWithAvailableAttributeValuesAction(
+            nxGridDataInterest* interest, nxColumnFilter* filter,
+            const std::map<nxGridColumn*, nxColumnFilter*>& columns)
             : m_interest(interest), m_filter(filter), m_columns(columns)
         {
         }

@@ -45,8 +45,9 @@ TEST(nxControlDataInterest, KindSurvivesSavingAndIsMadeAgainByClassName)
 TEST(nxControlDataInterest, AnElementWithoutTheKindLoadsWithoutErrorAndAnUndefinedKind)
 {
     nxXMLDocument document;
-    ASSERT_TRUE(document.LoadFromString("<DataInterest><ClassName>nxControlDataInterest</ClassName></DataInterest>")
-                    .IsOK());
+    ASSERT_TRUE(
+        document.LoadFromString("<DataInterest><ClassName>nxControlDataInterest</ClassName></DataInterest>")
+            .IsOK());
     nxXMLElement element = document.GetRootElement();
     nxControlDataInterest interest;
     interest.SetClientServer(nxClientServerEnum(72));

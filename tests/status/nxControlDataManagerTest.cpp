@@ -49,7 +49,8 @@ TEST_F(ControlDataManager, NewRowsArriveWithTheirDeliveryFlagAndLiveChangesFlash
 {
     View& servers = Open(72);
     Batch(72, {MakeStatus({.id = "S1", .status = 8002})});
-    ASSERT_EQ(servers.listener.AddFlags(), std::vector<bool>{false}) << "a live batch adds with the flag clear";
+    ASSERT_EQ(servers.listener.AddFlags(), std::vector<bool>{false})
+        << "a live batch adds with the flag clear";
     EXPECT_EQ(Text("S1^Server", 9005), "Running") << "values are in place when the grid first sees the row";
     EXPECT_TRUE(servers.listener.TakeChanges().empty()) << "first values reach no cell as changes";
 

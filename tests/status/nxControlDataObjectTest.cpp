@@ -70,25 +70,34 @@ TEST(nxControlDataObject, HighlightFollowsExpectedStatusAndHeartbeatBoundaries)
         nxAttributeHighlightBitMask mask;
     };
     const Case cases[] = {
-        {8201, 0, 0x100},  {8202, 0, 0x800},          {8203, 0, 0x200},          {8204, 0, 0x400},
-        {8205, 0, 0},      {8201, 1, 0x110},          {8201, 0xFFFFFFFD, 0x110}, {8201, 0xFFFFFFFE, 0x100},
+        {8201, 0, 0x100},
+        {8202, 0, 0x800},
+        {8203, 0, 0x200},
+        {8204, 0, 0x400},
+        {8205, 0, 0},
+        {8201, 1, 0x110},
+        {8201, 0xFFFFFFFD, 0x110},
+        {8201, 0xFFFFFFFE, 0x100},
         {8201, 0xFFFFFFFF, 0x100},
     };
     for (const Case& c : cases)
     {
         nxControlDataObject row;
-        std::unique_ptr<nxApplicationStatus> status(MakeStatus({.id = "A", .expected = c.expected, .delta = c.delta}));
+        std::unique_ptr<nxApplicationStatus> status(
+            MakeStatus({.id = "A", .expected = c.expected, .delta = c.delta}));
         row.OnApplicationStatusUpdate(*status, false);
         for (nxObservedAttribute* attribute : row.GetAttributes())
             EXPECT_EQ(attribute->GetAttributeHighlight(), c.mask)
-                << "expected " << c.expected << " delta " << c.delta << " attribute " << attribute->GetAttributeID();
+                << "expected " << c.expected << " delta " << c.delta << " attribute "
+                << attribute->GetAttributeID();
     }
 }
 
 TEST(nxControlDataObject, HeartbeatDeltaShowsNumbersEmptiesForNullAndKeepsForNoChange)
 {
     nxControlDataObject row;
-    auto apply = [&row](uint32_t delta) {
+    auto apply = [&row](uint32_t delta)
+    {
         std::unique_ptr<nxApplicationStatus> status(MakeStatus({.id = "A", .delta = delta}));
         row.OnApplicationStatusUpdate(*status, false);
         return Text(row, 9017);
@@ -102,12 +111,17 @@ TEST(nxControlDataObject, HeartbeatDeltaShowsNumbersEmptiesForNullAndKeepsForNoC
 TEST(nxControlDataObject, LiveChangesOfFlaggedAttributesFlashAndSnapshotsDoNot)
 {
     ObservedRow observed;
-    observed.Apply({.id = "A", .expected = 8201, .delta = 3, .status = 8002, .schedule = "S1", .location = "L1"},
-                   true);
+    observed.Apply(
+        {.id = "A", .expected = 8201, .delta = 3, .status = 8002, .schedule = "S1", .location = "L1"}, true);
     observed.Collect();
 
     // A live update raising every flagged value and changing a plain one, highlight unchanged.
-    observed.Apply({.id = "A", .expected = 8201, .delta = 4, .status = 8004, .schedule = "S2", .location = "L2",
+    observed.Apply({.id = "A",
+                    .expected = 8201,
+                    .delta = 4,
+                    .status = 8004,
+                    .schedule = "S2",
+                    .location = "L2",
                     .latency = 0.9},
                    false);
     observed.Collect();
@@ -118,7 +132,12 @@ TEST(nxControlDataObject, LiveChangesOfFlaggedAttributesFlashAndSnapshotsDoNot)
     EXPECT_EQ(observed.BitsOf(9012), 0x8u) << "latency never flashes";
 
     // The expected status rises: it flashes, and every cell's highlight changes once.
-    observed.Apply({.id = "A", .expected = 8203, .delta = 4, .status = 8004, .schedule = "S2", .location = "L2",
+    observed.Apply({.id = "A",
+                    .expected = 8203,
+                    .delta = 4,
+                    .status = 8004,
+                    .schedule = "S2",
+                    .location = "L2",
                     .latency = 0.9},
                    false);
     observed.Collect();
@@ -127,13 +146,23 @@ TEST(nxControlDataObject, LiveChangesOfFlaggedAttributesFlashAndSnapshotsDoNot)
     EXPECT_EQ(observed.last.size(), 18u);
 
     // Falling values in a live update, then the same kind of change in a snapshot.
-    observed.Apply({.id = "A", .expected = 8203, .delta = 2, .status = 8001, .schedule = "S2", .location = "L2",
+    observed.Apply({.id = "A",
+                    .expected = 8203,
+                    .delta = 2,
+                    .status = 8001,
+                    .schedule = "S2",
+                    .location = "L2",
                     .latency = 0.9},
                    false);
     observed.Collect();
     EXPECT_EQ(observed.BitsOf(9005), 0x4u);
     EXPECT_EQ(observed.BitsOf(9017), 0x4u);
-    observed.Apply({.id = "A", .expected = 8203, .delta = 9, .status = 8005, .schedule = "S2", .location = "L2",
+    observed.Apply({.id = "A",
+                    .expected = 8203,
+                    .delta = 9,
+                    .status = 8005,
+                    .schedule = "S2",
+                    .location = "L2",
                     .latency = 0.9},
                    true);
     observed.Collect();
@@ -182,7 +211,8 @@ TEST(nxControlDataObject, GettersReadTheHeldValues)
     nxControlDataObject row;
     EXPECT_TRUE(row.GetApplicationID().IsEmpty());
     EXPECT_TRUE(row.GetClientServer().IsUndefined());
-    std::unique_ptr<nxApplicationStatus> status(MakeStatus({.id = "A", .expected = 8202, .schedule = "Ignore"}));
+    std::unique_ptr<nxApplicationStatus> status(
+        MakeStatus({.id = "A", .expected = 8202, .schedule = "Ignore"}));
     row.OnApplicationStatusUpdate(*status, true);
     EXPECT_EQ(row.GetExpectedApplicationStatus().GetValue(), 8202u);
     EXPECT_EQ(row.GetApplicationScheduleName(), "Ignore");

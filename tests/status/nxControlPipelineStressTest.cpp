@@ -48,47 +48,54 @@ TEST(ControlPipelineStress, EverythingAtOnceStaysConsistent)
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
     std::vector<std::thread> threads;
 
-    threads.emplace_back([&] {
-        std::mt19937 random(1);
-        for (int round = 0; !stop; ++round)
+    threads.emplace_back(
+        [&]
         {
-            const uint32_t kind = round % 2 ? 72 : 71;
-            service.DeliverStatusBatch(kind, RandomImage(random, kind));
-            if (round % 7 == 0)
-                service.AnswerSnapshots(kind, round % 21 ? nxErrorEnum() : nxErrorEnum(nxErrorEnum::Timeout),
-                                        RandomImage(random, kind));
-            if (round % 8 == 0)
-                service.WaitUntilDelivered();
-        }
-    });
-    threads.emplace_back([&] {
-        while (!stop)
-        {
-            clock.AdvanceSeconds(5);
-            nxMessageManager::GetInstance()->RunDueTimers();
-            manager->OnServerApplicationStatusDisconnectDetected();
-            std::this_thread::yield();
-        }
-    });
-    for (int viewer = 0; viewer < 2; ++viewer)
-    {
-        threads.emplace_back([&, viewer] {
-            std::mt19937 random(100 + viewer);
-            while (!stop)
+            std::mt19937 random(1);
+            for (int round = 0; !stop; ++round)
             {
-                auto interest = std::make_unique<nxControlDataInterest>();
-                auto listener = std::make_unique<nxRecordingListener>();
-                interest->SetClientServer(nxClientServerEnum(random() % 2 ? 72 : 71));
-                interest->SetListener(listener.get());
-                interest->AttachToDataManager();
-                for (int fetch = 0; fetch < 3; ++fetch)
-                {
-                    interest->FetchDataObjects();
-                    listener->TakeChanges();
-                }
-                interest->DetachFromDataManager();
+                const uint32_t kind = round % 2 ? 72 : 71;
+                service.DeliverStatusBatch(kind, RandomImage(random, kind));
+                if (round % 7 == 0)
+                    service.AnswerSnapshots(kind,
+                                            round % 21 ? nxErrorEnum() : nxErrorEnum(nxErrorEnum::Timeout),
+                                            RandomImage(random, kind));
+                if (round % 8 == 0)
+                    service.WaitUntilDelivered();
             }
         });
+    threads.emplace_back(
+        [&]
+        {
+            while (!stop)
+            {
+                clock.AdvanceSeconds(5);
+                nxMessageManager::GetInstance()->RunDueTimers();
+                manager->OnServerApplicationStatusDisconnectDetected();
+                std::this_thread::yield();
+            }
+        });
+    for (int viewer = 0; viewer < 2; ++viewer)
+    {
+        threads.emplace_back(
+            [&, viewer]
+            {
+                std::mt19937 random(100 + viewer);
+                while (!stop)
+                {
+                    auto interest = std::make_unique<nxControlDataInterest>();
+                    auto listener = std::make_unique<nxRecordingListener>();
+                    interest->SetClientServer(nxClientServerEnum(random() % 2 ? 72 : 71));
+                    interest->SetListener(listener.get());
+                    interest->AttachToDataManager();
+                    for (int fetch = 0; fetch < 3; ++fetch)
+                    {
+                        interest->FetchDataObjects();
+                        listener->TakeChanges();
+                    }
+                    interest->DetachFromDataManager();
+                }
+            });
     }
 
     std::this_thread::sleep_until(deadline);

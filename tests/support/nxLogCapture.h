@@ -12,10 +12,12 @@ class nxLogCapture
 public:
     nxLogCapture()
         : m_previousThreshold(nxLogManager::GetInstance().GetThreshold()),
-          m_previousSink(nxLogManager::GetInstance().SetSink([this](const nxLogRecord& record) {
-              std::lock_guard guard(m_lock);
-              m_records.push_back(record);
-          }))
+          m_previousSink(nxLogManager::GetInstance().SetSink(
+              [this](const nxLogRecord& record)
+              {
+                  std::lock_guard guard(m_lock);
+                  m_records.push_back(record);
+              }))
     {
         nxLogManager::GetInstance().SetThreshold(0);
     }

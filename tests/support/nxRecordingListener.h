@@ -49,7 +49,8 @@ public:
     void OnSnapshotError(nxGridDataInterest&, const nxErrorEnum&) override { ++m_snapshotErrors; }
 
     // Called with the attribute locked: takes only the leaf lock of the change list.
-    void OnAttributeChanged(const nxObservedAttribute& attribute, nxAttributeChangeBitMask bits, bool) override
+    void OnAttributeChanged(const nxObservedAttribute& attribute, nxAttributeChangeBitMask bits,
+                            bool) override
     {
         std::lock_guard guard(m_changeLock);
         m_changes.push_back({attribute.GetAttributeID(), bits});

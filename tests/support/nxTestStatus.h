@@ -56,5 +56,11 @@ inline nxCountedStatus* MakeStatus(const nxStatusSpec& spec)
     return status;
 }
 
-inline nxCountedStatus* MakeServer(const std::string& id) { return MakeStatus({.id = id}); }
-inline nxCountedStatus* MakeClient(const std::string& id) { return MakeStatus({.id = id, .type = 7101}); }
+inline nxCountedStatus* MakeServer(const std::string& id)
+{
+    return MakeStatus({.id = id});
+}
+inline nxCountedStatus* MakeClient(const std::string& id)
+{
+    return MakeStatus({.id = id, .type = 7101});
+}

@@ -8,6 +8,11 @@ constexpr nxEnumEntry kEntries[] = {
 };
 } // namespace
 
-std::span<const nxEnumEntry> nxClientServerEnum::Entries() { return kEntries; }
-std::span<const nxEnumEntry> nxClientServerEnum::GetEntries() const { return kEntries; }
-
+std::span<const nxEnumEntry> nxClientServerEnum::Entries()
+{
+    return kEntries;
+}
+std::span<const nxEnumEntry> nxClientServerEnum::GetEntries() const
+{
+    return kEntries;
+}

@@ -10,7 +10,8 @@ class nxDateTime
 {
 public:
     nxDateTime();
-    nxDateTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int microsecond = 0);
+    nxDateTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
+               int microsecond = 0);
 
     static nxDateTime Null();
     // Microseconds since 1970-01-01 00:00:00 of the same wall clock.

@@ -22,7 +22,8 @@ nxDecimal::nxDecimal(int64_t mantissa, int scale)
 nxDecimal nxDecimal::FromDouble(double value, int places)
 {
     places = std::clamp(places, 0, MaxScale);
-    const long double scaled = std::round(static_cast<long double>(value) * static_cast<long double>(Pow10(places)));
+    const long double scaled =
+        std::round(static_cast<long double>(value) * static_cast<long double>(Pow10(places)));
     if (!std::isfinite(value) || std::fabs(scaled) >= 9.2e18L)
         return nxDecimal();
     return nxDecimal(static_cast<int64_t>(scaled), places);
@@ -65,7 +66,8 @@ double nxDecimal::GetAsDouble() const
 {
     if (m_null)
         return 0.0;
-    return static_cast<double>(static_cast<long double>(m_mantissa) / static_cast<long double>(Pow10(m_scale)));
+    return static_cast<double>(static_cast<long double>(m_mantissa) /
+                               static_cast<long double>(Pow10(m_scale)));
 }
 
 std::string nxDecimal::GetAsString() const
@@ -73,8 +75,8 @@ std::string nxDecimal::GetAsString() const
     if (m_null)
         return {};
     const bool negative = m_mantissa < 0;
-    const unsigned long long magnitude =
-        negative ? 0ULL - static_cast<unsigned long long>(m_mantissa) : static_cast<unsigned long long>(m_mantissa);
+    const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(m_mantissa)
+                                                  : static_cast<unsigned long long>(m_mantissa);
     std::string digits = std::to_string(magnitude);
     if (m_scale > 0)
     {

@@ -4,7 +4,10 @@
 
 nxElapsedTimeCounter::nxElapsedTimeCounter() : m_start(nxSteadyClock::NowNanoseconds()) {}
 
-void nxElapsedTimeCounter::Reset() { m_start.store(nxSteadyClock::NowNanoseconds(), std::memory_order_release); }
+void nxElapsedTimeCounter::Reset()
+{
+    m_start.store(nxSteadyClock::NowNanoseconds(), std::memory_order_release);
+}
 
 double nxElapsedTimeCounter::GetElapsedSeconds() const
 {

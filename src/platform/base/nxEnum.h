@@ -58,12 +58,12 @@ private:
 };
 
 // Declares an enum class over a table of named values.
-#define NX_DECLARE_ENUM_CLASS(Name)                                                                       \
-    class Name : public nxEnum                                                                            \
-    {                                                                                                     \
-    public:                                                                                               \
-        Name() : nxEnum(UndefinedValue) {}                                                                \
-        explicit Name(uint32_t value) : nxEnum(value) {}                                                  \
-        std::span<const nxEnumEntry> GetEntries() const override;                                         \
-        static std::span<const nxEnumEntry> Entries();                                                    \
+#define NX_DECLARE_ENUM_CLASS(Name)                                                                          \
+    class Name : public nxEnum                                                                               \
+    {                                                                                                        \
+    public:                                                                                                  \
+        Name() : nxEnum(UndefinedValue) {}                                                                   \
+        explicit Name(uint32_t value) : nxEnum(value) {}                                                     \
+        std::span<const nxEnumEntry> GetEntries() const override;                                            \
+        static std::span<const nxEnumEntry> Entries();                                                       \
     }

@@ -8,22 +8,38 @@ const char* StandardText(uint32_t code)
 {
     switch (code)
     {
-    case nxErrorEnum::OK: return "Success";
-    case nxErrorEnum::Failed: return "The request failed";
-    case nxErrorEnum::NotPermissioned: return "You do not have permission for this request";
-    case nxErrorEnum::InvalidArgument: return "The request was given an invalid argument";
-    case nxErrorEnum::NotFound: return "The item was not found";
-    case nxErrorEnum::AlreadyExists: return "The item already exists";
-    case nxErrorEnum::VersionConflict: return "The item was changed by someone else";
-    case nxErrorEnum::NotConnected: return "The control service is not connected";
-    case nxErrorEnum::Refused: return "The control service refused the request";
-    case nxErrorEnum::NotInitialised: return "The service is not initialised";
-    case nxErrorEnum::FileError: return "A file could not be read or written";
-    case nxErrorEnum::ParseError: return "A document could not be read";
-    case nxErrorEnum::Timeout: return "The request timed out";
-    case nxErrorEnum::Unsupported: return "The request is not supported";
-    case nxErrorEnum::OutOfMemory: return "Out of memory";
-    default: return "Unknown error";
+    case nxErrorEnum::OK:
+        return "Success";
+    case nxErrorEnum::Failed:
+        return "The request failed";
+    case nxErrorEnum::NotPermissioned:
+        return "You do not have permission for this request";
+    case nxErrorEnum::InvalidArgument:
+        return "The request was given an invalid argument";
+    case nxErrorEnum::NotFound:
+        return "The item was not found";
+    case nxErrorEnum::AlreadyExists:
+        return "The item already exists";
+    case nxErrorEnum::VersionConflict:
+        return "The item was changed by someone else";
+    case nxErrorEnum::NotConnected:
+        return "The control service is not connected";
+    case nxErrorEnum::Refused:
+        return "The control service refused the request";
+    case nxErrorEnum::NotInitialised:
+        return "The service is not initialised";
+    case nxErrorEnum::FileError:
+        return "A file could not be read or written";
+    case nxErrorEnum::ParseError:
+        return "A document could not be read";
+    case nxErrorEnum::Timeout:
+        return "The request timed out";
+    case nxErrorEnum::Unsupported:
+        return "The request is not supported";
+    case nxErrorEnum::OutOfMemory:
+        return "Out of memory";
+    default:
+        return "Unknown error";
     }
 }
 } // namespace

@@ -10,6 +10,11 @@ constexpr nxEnumEntry kEntries[] = {
 };
 } // namespace
 
-std::span<const nxEnumEntry> nxExpectedApplicationStatusEnum::Entries() { return kEntries; }
-std::span<const nxEnumEntry> nxExpectedApplicationStatusEnum::GetEntries() const { return kEntries; }
-
+std::span<const nxEnumEntry> nxExpectedApplicationStatusEnum::Entries()
+{
+    return kEntries;
+}
+std::span<const nxEnumEntry> nxExpectedApplicationStatusEnum::GetEntries() const
+{
+    return kEntries;
+}

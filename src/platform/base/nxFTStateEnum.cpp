@@ -10,6 +10,11 @@ constexpr nxEnumEntry kEntries[] = {
 };
 } // namespace
 
-std::span<const nxEnumEntry> nxFTStateEnum::Entries() { return kEntries; }
-std::span<const nxEnumEntry> nxFTStateEnum::GetEntries() const { return kEntries; }
-
+std::span<const nxEnumEntry> nxFTStateEnum::Entries()
+{
+    return kEntries;
+}
+std::span<const nxEnumEntry> nxFTStateEnum::GetEntries() const
+{
+    return kEntries;
+}

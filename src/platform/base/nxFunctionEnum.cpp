@@ -9,6 +9,11 @@ constexpr nxEnumEntry kEntries[] = {
 };
 } // namespace
 
-std::span<const nxEnumEntry> nxFunctionEnum::Entries() { return kEntries; }
-std::span<const nxEnumEntry> nxFunctionEnum::GetEntries() const { return kEntries; }
-
+std::span<const nxEnumEntry> nxFunctionEnum::Entries()
+{
+    return kEntries;
+}
+std::span<const nxEnumEntry> nxFunctionEnum::GetEntries() const
+{
+    return kEntries;
+}

@@ -22,7 +22,10 @@ nxLog& nxLog::operator<<(std::string_view text)
     return *this;
 }
 
-nxLog& nxLog::operator<<(bool value) { return *this << nxStringHelper::GetAsString(value); }
+nxLog& nxLog::operator<<(bool value)
+{
+    return *this << nxStringHelper::GetAsString(value);
+}
 
 nxLog& nxLog::operator<<(double value)
 {

@@ -33,8 +33,7 @@ public:
     nxLog& operator<<(const nxEnum& value);
 
     template <std::integral T>
-        requires(!std::same_as<T, bool> && !std::same_as<T, char>)
-    nxLog& operator<<(T value)
+    requires(!std::same_as<T, bool> && !std::same_as<T, char>) nxLog& operator<<(T value)
     {
         if (m_active)
             m_line += std::to_string(value);

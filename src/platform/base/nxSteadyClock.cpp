@@ -22,7 +22,10 @@ nxClockSource* nxSteadyClock::Install(nxClockSource* source)
     return g_source.exchange(source, std::memory_order_acq_rel);
 }
 
-bool nxSteadyClock::IsManual() { return g_source.load(std::memory_order_acquire) != nullptr; }
+bool nxSteadyClock::IsManual()
+{
+    return g_source.load(std::memory_order_acquire) != nullptr;
+}
 
 void nxManualClock::AdvanceSeconds(double seconds)
 {

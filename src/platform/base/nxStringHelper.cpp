@@ -6,16 +6,14 @@
 
 namespace
 {
-template <class T>
-std::string IntegerText(T value)
+template <class T> std::string IntegerText(T value)
 {
     char buffer[24];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, end);
 }
 
-template <class T>
-bool ReadWhole(std::string_view text, T& value)
+template <class T> bool ReadWhole(std::string_view text, T& value)
 {
     T parsed{};
     const char* end = text.data() + text.size();
@@ -26,13 +24,28 @@ bool ReadWhole(std::string_view text, T& value)
     return true;
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 } // namespace
 
-std::string nxStringHelper::GetAsString(int32_t value) { return IntegerText(value); }
-std::string nxStringHelper::GetAsString(uint32_t value) { return IntegerText(value); }
-std::string nxStringHelper::GetAsString(int64_t value) { return IntegerText(value); }
-std::string nxStringHelper::GetAsString(uint64_t value) { return IntegerText(value); }
+std::string nxStringHelper::GetAsString(int32_t value)
+{
+    return IntegerText(value);
+}
+std::string nxStringHelper::GetAsString(uint32_t value)
+{
+    return IntegerText(value);
+}
+std::string nxStringHelper::GetAsString(int64_t value)
+{
+    return IntegerText(value);
+}
+std::string nxStringHelper::GetAsString(uint64_t value)
+{
+    return IntegerText(value);
+}
 
 std::string nxStringHelper::GetAsString(double value)
 {
@@ -43,7 +56,10 @@ std::string nxStringHelper::GetAsString(double value)
     return std::string(buffer, end);
 }
 
-std::string nxStringHelper::GetAsString(bool value) { return value ? "true" : "false"; }
+std::string nxStringHelper::GetAsString(bool value)
+{
+    return value ? "true" : "false";
+}
 
 bool nxStringHelper::SetFromString(std::string_view text, bool& value)
 {
@@ -57,11 +73,26 @@ bool nxStringHelper::SetFromString(std::string_view text, bool& value)
     return true;
 }
 
-bool nxStringHelper::SetFromString(std::string_view text, int32_t& value) { return ReadWhole(text, value); }
-bool nxStringHelper::SetFromString(std::string_view text, uint32_t& value) { return ReadWhole(text, value); }
-bool nxStringHelper::SetFromString(std::string_view text, int64_t& value) { return ReadWhole(text, value); }
-bool nxStringHelper::SetFromString(std::string_view text, uint64_t& value) { return ReadWhole(text, value); }
-bool nxStringHelper::SetFromString(std::string_view text, double& value) { return ReadWhole(text, value); }
+bool nxStringHelper::SetFromString(std::string_view text, int32_t& value)
+{
+    return ReadWhole(text, value);
+}
+bool nxStringHelper::SetFromString(std::string_view text, uint32_t& value)
+{
+    return ReadWhole(text, value);
+}
+bool nxStringHelper::SetFromString(std::string_view text, int64_t& value)
+{
+    return ReadWhole(text, value);
+}
+bool nxStringHelper::SetFromString(std::string_view text, uint64_t& value)
+{
+    return ReadWhole(text, value);
+}
+bool nxStringHelper::SetFromString(std::string_view text, double& value)
+{
+    return ReadWhole(text, value);
+}
 
 std::string nxStringHelper::ToLower(std::string_view text)
 {

@@ -9,6 +9,11 @@ constexpr nxEnumEntry kEntries[] = {
 };
 } // namespace
 
-std::span<const nxEnumEntry> nxValueStatusEnum::Entries() { return kEntries; }
-std::span<const nxEnumEntry> nxValueStatusEnum::GetEntries() const { return kEntries; }
-
+std::span<const nxEnumEntry> nxValueStatusEnum::Entries()
+{
+    return kEntries;
+}
+std::span<const nxEnumEntry> nxValueStatusEnum::GetEntries() const
+{
+    return kEntries;
+}

@@ -4,8 +4,7 @@
 
 // A number with two reserved values: null (no value) and no-change (an update
 // that leaves the current value alone).
-template <class T, T NullV, T NoChangeV>
-class nxValueWrapper
+template <class T, T NullV, T NoChangeV> class nxValueWrapper
 {
 public:
     using ValueType = T;

@@ -24,12 +24,15 @@ public:
     bool LockUnless(const std::atomic<bool>& abandon);
     void WakeWaiters();
 
-    bool IsHeldByCurrentThread() const { return m_owner.load(std::memory_order_relaxed) == std::this_thread::get_id(); }
+    bool IsHeldByCurrentThread() const
+    {
+        return m_owner.load(std::memory_order_relaxed) == std::this_thread::get_id();
+    }
 
 private:
     std::mutex m_mutex;
     std::condition_variable m_released;
-    bool m_held = false;                     // guarded by m_mutex
-    std::atomic<std::thread::id> m_owner{};  // written by the holder only
-    unsigned m_depth = 0;                    // touched by the holder only
+    bool m_held = false;                    // guarded by m_mutex
+    std::atomic<std::thread::id> m_owner{}; // written by the holder only
+    unsigned m_depth = 0;                   // touched by the holder only
 };

@@ -4,8 +4,11 @@ std::string nxAttribute::GetSubscriptionCategoryLongName(nxSubscriptionCategory 
 {
     switch (category)
     {
-    case nxSubscriptionCategories::ApplicationStatus: return "ApplicationStatus";
-    case nxSubscriptionCategories::LogMessage: return "LogMessage";
-    default: return "Category" + std::to_string(category);
+    case nxSubscriptionCategories::ApplicationStatus:
+        return "ApplicationStatus";
+    case nxSubscriptionCategories::LogMessage:
+        return "LogMessage";
+    default:
+        return "Category" + std::to_string(category);
     }
 }

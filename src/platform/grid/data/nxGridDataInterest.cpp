@@ -151,7 +151,8 @@ bool nxGridDataInterest::_Register(nxGridDataInterest* prototype)
         return false;
     PrototypeRegistry& registry = Registry();
     std::lock_guard guard(registry.lock);
-    return registry.prototypes.emplace(prototype->GetClassName(), std::unique_ptr<nxGridDataInterest>(prototype))
+    return registry.prototypes
+        .emplace(prototype->GetClassName(), std::unique_ptr<nxGridDataInterest>(prototype))
         .second;
 }
 

@@ -36,7 +36,10 @@ public:
     nxErrorEnum RefreshDataObjectsWithNewFilters(bool redraw);
     bool IsAttached() const { return m_attached.load(std::memory_order_acquire); }
 
-    void SetListener(nxGridDataInterestListener* listener) { m_listener.store(listener, std::memory_order_release); }
+    void SetListener(nxGridDataInterestListener* listener)
+    {
+        m_listener.store(listener, std::memory_order_release);
+    }
     nxGridDataInterestListener* GetListener() const { return m_listener.load(std::memory_order_acquire); }
     bool IsInterested(const nxGridDataObject* object) const { return _IsInterested(object); }
 
@@ -49,8 +52,9 @@ public:
     void OnSnapshotError(const nxErrorEnum& error);
     // The listener has taken in the updates so far; the next one wakes it again.
     void AcknowledgeDataUpdate() { m_updatePending.store(false, std::memory_order_release); }
-    void PopulateColumnFilterWithAvailableAttributeValues(nxGridDataObject* object, nxColumnFilter* filter,
-                                                          const std::map<nxGridColumn*, nxColumnFilter*>& columns);
+    void
+    PopulateColumnFilterWithAvailableAttributeValues(nxGridDataObject* object, nxColumnFilter* filter,
+                                                     const std::map<nxGridColumn*, nxColumnFilter*>& columns);
 
     // Prototypes by class name: a saved interest is made again from its class name.
     static bool _Register(nxGridDataInterest* prototype);

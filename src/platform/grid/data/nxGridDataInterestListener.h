@@ -13,7 +13,8 @@ public:
     virtual ~nxGridDataInterestListener() = default;
 
     // The interest accepted a new row; the listener must start observing it before returning.
-    virtual void OnAddGridDataObject(nxGridDataInterest& interest, nxGridDataObject* object, bool snapshot) = 0;
+    virtual void OnAddGridDataObject(nxGridDataInterest& interest, nxGridDataObject* object,
+                                     bool snapshot) = 0;
     // The row leaves the data; the listener must stop observing it and forget it before returning.
     virtual void OnRemoveGridDataObject(nxGridDataInterest& interest, nxGridDataObject* object) = 0;
     // The filter changed: drop every row; the accepted ones are offered again right after.

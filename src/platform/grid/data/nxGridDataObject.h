@@ -14,7 +14,10 @@ class nxGridDataObject : public nxObservedAttributeContainer
 public:
     ~nxGridDataObject() override = default;
 
-    nxGridDataSubscription* GetCreatorSubscription() const { return m_creator.load(std::memory_order_acquire); }
+    nxGridDataSubscription* GetCreatorSubscription() const
+    {
+        return m_creator.load(std::memory_order_acquire);
+    }
     void SetCreatorSubscription(nxGridDataSubscription* subscription)
     {
         m_creator.store(subscription, std::memory_order_release);

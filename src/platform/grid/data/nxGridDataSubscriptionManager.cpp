@@ -19,8 +19,8 @@ nxErrorEnum nxGridDataSubscriptionManager::CreateSubscriptions(nxGridDataInteres
         const nxGridDataSubscription* prototype = nxGridDataSubscription::GetPrototype(category);
         if (!prototype)
         {
-            result = nxErrorEnum(nxErrorEnum::NotFound,
-                                 "No subscription type is registered for category " + std::to_string(category));
+            result = nxErrorEnum(nxErrorEnum::NotFound, "No subscription type is registered for category " +
+                                                            std::to_string(category));
             continue;
         }
         const std::string key = prototype->GetSubscriptionKey(interest);
@@ -59,7 +59,8 @@ nxErrorEnum nxGridDataSubscriptionManager::GetSubscriptionSnapshots(nxGridDataIn
     return result;
 }
 
-nxErrorEnum nxGridDataSubscriptionManager::RemoveSubscriptions(nxGridDataInterest* interest, ObjectSet& objects)
+nxErrorEnum nxGridDataSubscriptionManager::RemoveSubscriptions(nxGridDataInterest* interest,
+                                                               ObjectSet& objects)
 {
     nxErrorEnum result;
     std::vector<std::string> emptied;
@@ -82,7 +83,8 @@ nxErrorEnum nxGridDataSubscriptionManager::RemoveSubscriptions(nxGridDataInteres
     return result;
 }
 
-void nxGridDataSubscriptionManager::SetDestroySubscriptionsWithNoDataInterests(bool destroy, ObjectSet& objects)
+void nxGridDataSubscriptionManager::SetDestroySubscriptionsWithNoDataInterests(bool destroy,
+                                                                               ObjectSet& objects)
 {
     m_destroySubscriptionsWithNoDataInterests = destroy;
     if (!destroy)

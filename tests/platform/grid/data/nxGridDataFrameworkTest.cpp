@@ -31,8 +31,9 @@ class TestManager : public nxGridDataManager
 public:
     explicit TestManager(bool throttled) : m_throttled(throttled) {}
     void SetDestroySubscriptionsWithNoDataInterests(bool) override {}
-    nxErrorEnum PopulateColumnFilterWithAvailableAttributeValues(nxGridDataInterest*, nxColumnFilter*,
-                                                                 const std::map<nxGridColumn*, nxColumnFilter*>&) override
+    nxErrorEnum
+    PopulateColumnFilterWithAvailableAttributeValues(nxGridDataInterest*, nxColumnFilter*,
+                                                     const std::map<nxGridColumn*, nxColumnFilter*>&) override
     {
         return {};
     }
@@ -54,12 +55,14 @@ TEST(CGridLock, AWaiterGivesWayWhenItsFlagIsRaisedAndTheHolderWakesIt)
     std::atomic<int> outcome{-1};
     lock.lock();
     lock.lock(); // re-entrant
-    std::thread waiter([&] {
-        const bool locked = lock.LockUnless(abandon);
-        outcome = locked ? 1 : 0;
-        if (locked)
-            lock.unlock();
-    });
+    std::thread waiter(
+        [&]
+        {
+            const bool locked = lock.LockUnless(abandon);
+            outcome = locked ? 1 : 0;
+            if (locked)
+                lock.unlock();
+        });
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(outcome, -1) << "still waiting while the lock is held";
     abandon = true;
@@ -71,7 +74,12 @@ TEST(CGridLock, AWaiterGivesWayWhenItsFlagIsRaisedAndTheHolderWakesIt)
     lock.unlock();
 
     abandon = false;
-    std::thread taker([&] { outcome = lock.LockUnless(abandon) ? 1 : 0; lock.unlock(); });
+    std::thread taker(
+        [&]
+        {
+            outcome = lock.LockUnless(abandon) ? 1 : 0;
+            lock.unlock();
+        });
     taker.join();
     EXPECT_EQ(outcome, 1) << "a free lock is taken";
 }
@@ -122,7 +130,8 @@ TEST(nxGridDataInterest, PrototypesAreFoundByTheClassNameASavedInterestNames)
     nxXMLElement root = document.GetRootElement();
     TestInterest saved;
     ASSERT_TRUE(saved.SaveToXML(root).IsOK());
-    std::unique_ptr<nxGridDataInterest> made(nxGridDataInterest::CreateInstanceByName(nxGridDataInterest::ReadClassName(root)));
+    std::unique_ptr<nxGridDataInterest> made(
+        nxGridDataInterest::CreateInstanceByName(nxGridDataInterest::ReadClassName(root)));
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(made->GetClassName(), "TestInterest");
 }
