@@ -1,0 +1,269 @@
+#include "log/nxLogDataInterest.h"
+
+#include <mutex>
+
+#include "log/nxLogDataManager.h"
+#include "log/nxLogDataObject.h"
+#include "platform/base/nxStringHelper.h"
+#include "platform/xml/nxXMLElement.h"
+
+const bool nxLogDataInterest::_registered = nxGridDataInterest::_Register(new nxLogDataInterest());
+
+namespace
+{
+constexpr const char* kApplicationNameKey = "ApplicationName";
+constexpr const char* kHostNameKey = "HostName";
+constexpr const char* kLogLevelsKey = "LogLevels";
+constexpr const char* kLogLevelKey = "LogLevel";
+constexpr const char* kRegexFilterKey = "RegexFilter";
+constexpr const char* kCaseInsensitiveKey = "RegexFilterCaseInsensitive";
+
+nxErrorEnum NoManager()
+{
+    return nxErrorEnum(nxErrorEnum::NotInitialised, "The log message store has not been created");
+}
+
+// Reads the keys in the order they are written: each looks after the child the
+// previous read found, or from the first child when that read found nothing.
+class nxOrderedKeyReader
+{
+public:
+    explicit nxOrderedKeyReader(nxXMLElement& element)
+        : m_element(element), m_found(element.HasCurrentChild())
+    {
+    }
+
+    nxXMLElement Next(const char* name)
+    {
+        nxXMLElement child =
+            m_found ? m_element.GetNextChildElement(name) : m_element.GetFirstChildElement(name);
+        m_found = child.IsValid();
+        return child;
+    }
+
+private:
+    nxXMLElement& m_element;
+    bool m_found;
+};
+} // namespace
+
+nxLogDataInterest::nxLogDataInterest() = default;
+nxLogDataInterest::~nxLogDataInterest() = default;
+
+nxLogDataInterest::nxLogDataInterest(const nxLogDataInterest& other) : nxGridDataInterest(other)
+{
+    std::shared_lock guard(other.m_filterLock);
+    m_hostName = other.m_hostName;
+    m_applicationName = other.m_applicationName;
+    m_logLevels = other.m_logLevels;
+    m_regexFilter = other.m_regexFilter;
+}
+
+nxLogDataInterest& nxLogDataInterest::operator=(const nxLogDataInterest& other)
+{
+    if (this == &other)
+        return *this;
+    nxGridDataInterest::operator=(other);
+    std::string hostName;
+    std::string applicationName;
+    LogLevelSet logLevels;
+    nxLogRegexFilter regexFilter;
+    {
+        std::shared_lock guard(other.m_filterLock);
+        hostName = other.m_hostName;
+        applicationName = other.m_applicationName;
+        logLevels = other.m_logLevels;
+        // Shares the other's compiled pattern instead of compiling it again.
+        regexFilter = other.m_regexFilter;
+    }
+    std::unique_lock guard(m_filterLock);
+    m_hostName = std::move(hostName);
+    m_applicationName = std::move(applicationName);
+    m_logLevels = std::move(logLevels);
+    m_regexFilter = std::move(regexFilter);
+    return *this;
+}
+
+std::string nxLogDataInterest::GetHostName() const
+{
+    std::shared_lock guard(m_filterLock);
+    return m_hostName;
+}
+
+void nxLogDataInterest::SetHostName(const std::string& hostName)
+{
+    std::unique_lock guard(m_filterLock);
+    m_hostName = hostName;
+}
+
+std::string nxLogDataInterest::GetApplicationName() const
+{
+    std::shared_lock guard(m_filterLock);
+    return m_applicationName;
+}
+
+void nxLogDataInterest::SetApplicationName(const std::string& applicationName)
+{
+    std::unique_lock guard(m_filterLock);
+    m_applicationName = applicationName;
+}
+
+nxLogDataInterest::LogLevelSet nxLogDataInterest::GetLogLevels() const
+{
+    std::shared_lock guard(m_filterLock);
+    return m_logLevels;
+}
+
+void nxLogDataInterest::SetLogLevels(const LogLevelSet& logLevels)
+{
+    std::unique_lock guard(m_filterLock);
+    m_logLevels = logLevels;
+}
+
+std::string nxLogDataInterest::GetRegexFilter() const
+{
+    std::shared_lock guard(m_filterLock);
+    return m_regexFilter.GetPattern();
+}
+
+void nxLogDataInterest::SetRegexFilter(const std::string& regexFilter)
+{
+    std::unique_lock guard(m_filterLock);
+    AssignRegexFilter(regexFilter, m_regexFilter.IsCaseInsensitive());
+}
+
+bool nxLogDataInterest::GetRegexFilterCaseInsensitive() const
+{
+    std::shared_lock guard(m_filterLock);
+    return m_regexFilter.IsCaseInsensitive();
+}
+
+void nxLogDataInterest::SetRegexFilterCaseInsensitive(bool caseInsensitive)
+{
+    std::unique_lock guard(m_filterLock);
+    AssignRegexFilter(m_regexFilter.GetPattern(), caseInsensitive);
+}
+
+nxLogDataInterest::Filter nxLogDataInterest::GetFilter() const
+{
+    std::shared_lock guard(m_filterLock);
+    return Filter{m_applicationName, m_hostName, m_logLevels, m_regexFilter.GetPattern(),
+                  m_regexFilter.IsCaseInsensitive()};
+}
+
+bool nxLogDataInterest::SetFilter(const Filter& filter)
+{
+    std::unique_lock guard(m_filterLock);
+    const bool changed = filter.applicationName != m_applicationName || filter.hostName != m_hostName ||
+                         filter.logLevels != m_logLevels ||
+                         filter.regexFilter != m_regexFilter.GetPattern() ||
+                         filter.regexFilterCaseInsensitive != m_regexFilter.IsCaseInsensitive();
+    if (!changed)
+        return false;
+    m_applicationName = filter.applicationName;
+    m_hostName = filter.hostName;
+    m_logLevels = filter.logLevels;
+    AssignRegexFilter(filter.regexFilter, filter.regexFilterCaseInsensitive);
+    return true;
+}
+
+void nxLogDataInterest::AssignRegexFilter(const std::string& pattern, bool caseInsensitive)
+{
+    if (pattern != m_regexFilter.GetPattern() || caseInsensitive != m_regexFilter.IsCaseInsensitive())
+        m_regexFilter = nxLogRegexFilter(pattern, caseInsensitive);
+}
+
+void nxLogDataInterest::GetRequiredSubscriptionCategories(std::set<nxSubscriptionCategory>& categories) const
+{
+    categories.insert(nxSubscriptionCategories::LogMessage);
+}
+
+nxErrorEnum nxLogDataInterest::SaveToXML(nxXMLElement& element) const
+{
+    const nxErrorEnum result = nxGridDataInterest::SaveToXML(element);
+    const Filter filter = GetFilter();
+    element.AddChildValue(kApplicationNameKey, filter.applicationName);
+    element.AddChildValue(kHostNameKey, filter.hostName);
+    nxXMLElement levels = element.AddChildElement(kLogLevelsKey);
+    for (const nxLogLevelEnum& level : filter.logLevels)
+        levels.AddChildValue(kLogLevelKey, level.GetAsString());
+    element.AddChildValue(kRegexFilterKey, filter.regexFilter);
+    if (element.IsValid())
+        element.AddChildValue(kCaseInsensitiveKey,
+                              nxStringHelper::GetAsString(filter.regexFilterCaseInsensitive));
+    return result;
+}
+
+nxErrorEnum nxLogDataInterest::LoadFromXML(nxXMLElement& element)
+{
+    const nxErrorEnum result = nxGridDataInterest::LoadFromXML(element);
+    Filter filter = GetFilter();
+    nxOrderedKeyReader reader(element);
+    if (nxXMLElement child = reader.Next(kApplicationNameKey); child.IsValid())
+        filter.applicationName = child.GetValue();
+    if (nxXMLElement child = reader.Next(kHostNameKey); child.IsValid())
+        filter.hostName = child.GetValue();
+    if (nxXMLElement levels = element.GetNextChildElement(kLogLevelsKey); levels.IsValid())
+    {
+        for (pugi::xml_node child : levels.GetNode().children())
+        {
+            nxLogLevelEnum level;
+            if (child.type() == pugi::node_element &&
+                level.SetFromShortDescriptionString(nxXMLElement(child).GetValue()))
+                filter.logLevels.insert(level);
+        }
+    }
+    if (nxXMLElement child = reader.Next(kRegexFilterKey); child.IsValid())
+        filter.regexFilter = child.GetValue();
+    if (nxXMLElement child = reader.Next(kCaseInsensitiveKey); child.IsValid())
+        nxStringHelper::SetFromString(child.GetValue(), filter.regexFilterCaseInsensitive);
+    SetFilter(filter);
+    return result;
+}
+
+nxErrorEnum nxLogDataInterest::_AttachToDataManager()
+{
+    nxLogDataManager* manager = nxLogDataManager::GetInstance();
+    return manager ? manager->AttachLogDataInterest(this) : NoManager();
+}
+
+nxErrorEnum nxLogDataInterest::_DetachFromDataManager()
+{
+    nxLogDataManager* manager = nxLogDataManager::GetInstance();
+    return manager ? manager->DetachLogDataInterest(this) : NoManager();
+}
+
+nxErrorEnum nxLogDataInterest::_FetchDataObjects()
+{
+    nxLogDataManager* manager = nxLogDataManager::GetInstance();
+    return manager ? manager->FetchLogDataObjects(this) : NoManager();
+}
+
+bool nxLogDataInterest::_IsInterested(const nxGridDataObject* object) const
+{
+    const auto* row = dynamic_cast<const nxLogDataObject*>(object);
+    if (!row)
+        return false;
+    std::shared_lock guard(m_filterLock);
+    if (!m_applicationName.empty() && row->GetApplicationName() != m_applicationName)
+        return false;
+    if (!m_hostName.empty() && row->GetHostName() != m_hostName)
+        return false;
+    if (!m_logLevels.empty() && !m_logLevels.contains(row->GetLogLevel()))
+        return false;
+    if (!m_regexFilter.IsEmpty())
+        return m_regexFilter.IsMatch(row->GetLogText());
+    return true;
+}
+
+bool nxLogDataInterest::IsRegexFilterMatch(const std::string& text, const std::string& pattern,
+                                           bool caseInsensitive)
+{
+    return nxLogRegexFilter::Search(text, pattern, caseInsensitive);
+}
+
+bool nxLogDataInterest::IsRegexFilterMatch_NoCatch(const std::string& text, const std::string& pattern,
+                                                   bool caseInsensitive)
+{
+    return nxLogRegexFilter::Search_NoCatch(text, pattern, caseInsensitive);
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <set>
+#include <shared_mutex>
+#include <string>
+
+#include "log/nxLogRegexFilter.h"
+#include "platform/base/nxLogLevelEnum.h"
+#include "platform/grid/data/nxGridDataInterest.h"
+
+// A log view's filter: an application name, a host name, a set of levels and a
+// pattern over the log text, each optional (empty accepts every row). Rows
+// arrive on service threads while the operator edits the filter on the user
+// interface thread, so both sides take the filter's guard: a row is always
+// tested against one whole filter, old or new.
+class nxLogDataInterest : public nxGridDataInterest
+{
+public:
+    using LogLevelSet = std::set<nxLogLevelEnum>;
+
+    // All five fields, for changing them in one step.
+    struct Filter
+    {
+        std::string applicationName{};
+        std::string hostName{};
+        LogLevelSet logLevels{};
+        std::string regexFilter{};
+        bool regexFilterCaseInsensitive = false;
+
+        bool operator==(const Filter&) const = default;
+    };
+
+    static const bool _registered;
+
+    nxLogDataInterest();
+    ~nxLogDataInterest() override;
+    // Copies the filter, not the attachment or the listener.
+    nxLogDataInterest(const nxLogDataInterest& other);
+    nxLogDataInterest& operator=(const nxLogDataInterest& other);
+
+    std::string GetHostName() const;
+    void SetHostName(const std::string& hostName);
+    std::string GetApplicationName() const;
+    void SetApplicationName(const std::string& applicationName);
+    LogLevelSet GetLogLevels() const;
+    void SetLogLevels(const LogLevelSet& logLevels);
+    std::string GetRegexFilter() const;
+    void SetRegexFilter(const std::string& regexFilter);
+    bool GetRegexFilterCaseInsensitive() const;
+    void SetRegexFilterCaseInsensitive(bool caseInsensitive);
+
+    Filter GetFilter() const;
+    // Answers whether anything changed. The pattern is compiled again only when
+    // it or its flag changed.
+    bool SetFilter(const Filter& filter);
+
+    nxGridDataInterest* CreateInstance() const override { return new nxLogDataInterest(); }
+    std::string GetClassName() const override { return "nxLogDataInterest"; }
+    void GetRequiredSubscriptionCategories(std::set<nxSubscriptionCategory>& categories) const override;
+    nxErrorEnum SaveToXML(nxXMLElement& element) const override;
+    // Missing keys leave their fields alone; level texts that name no level are skipped.
+    nxErrorEnum LoadFromXML(nxXMLElement& element) override;
+
+    // The one test of a pattern against a text, shared by the filter and the filter
+    // dialogs: ECMAScript grammar, a search anywhere in the text, and any
+    // exception of the engine (a pattern that does not compile) is no match.
+    static bool IsRegexFilterMatch(const std::string& text, const std::string& pattern, bool caseInsensitive);
+    // As IsRegexFilterMatch, but lets the engine's exceptions through.
+    static bool IsRegexFilterMatch_NoCatch(const std::string& text, const std::string& pattern,
+                                           bool caseInsensitive);
+
+protected:
+    nxErrorEnum _AttachToDataManager() override;
+    nxErrorEnum _DetachFromDataManager() override;
+    nxErrorEnum _FetchDataObjects() override;
+    // Application, host, level, then the pattern, which is the costliest test.
+    bool _IsInterested(const nxGridDataObject* object) const override;
+
+private:
+    void AssignRegexFilter(const std::string& pattern, bool caseInsensitive);
+
+    mutable std::shared_mutex m_filterLock;
+    std::string m_hostName;
+    std::string m_applicationName;
+    LogLevelSet m_logLevels;
+    // The pattern with its flag, compiled.
+    nxLogRegexFilter m_regexFilter;
+};

@@ -1,0 +1,124 @@
+#include "log/nxLogDataManager.h"
+
+#include <limits>
+#include <mutex>
+
+#include "log/nxLogDataInterest.h"
+#include "log/nxLogSubscription.h"
+#include "platform/messaging/nxLogMessage.h"
+#include "status/nxControlDataManager.h"
+
+std::atomic<nxLogDataManager*> nxLogDataManager::_soleInstance{nullptr};
+
+namespace
+{
+nxGridDataManager* MakeLogDataManager()
+{
+    return new nxLogDataManager();
+}
+
+const bool g_factoryRegistered = (nxControlDataManager::SetLogDataManagerFactory(&MakeLogDataManager), true);
+
+constexpr const char* kAlwaysKeptApplication = "ControlServer";
+constexpr uint32_t kAlwaysKeptLevel = nxLogLevel::Critical;
+// After the lowest number the count goes on below the null and no-change values.
+constexpr int32_t kFirstNumberAfterWrap = 0x7FFFFFFD;
+constexpr uint32_t kUsableNumbers = 0xFFFFFFFEu;
+} // namespace
+
+nxLogDataManager::nxLogDataManager()
+{
+    // Referencing the prototypes' flags links in the units that register them.
+    (void)nxLogSubscription::_registered;
+    (void)nxLogDataInterest::_registered;
+    (void)g_factoryRegistered;
+    _soleInstance.store(this, std::memory_order_release);
+}
+
+nxLogDataManager::~nxLogDataManager()
+{
+    nxLogDataManager* self = this;
+    _soleInstance.compare_exchange_strong(self, nullptr, std::memory_order_acq_rel);
+    // Ends the subscriptions while this class's part still exists: their
+    // callbacks in flight may be about to file a message here.
+    Destroy();
+}
+
+nxLogDataManager* nxLogDataManager::GetInstance()
+{
+    return _soleInstance.load(std::memory_order_acquire);
+}
+
+nxErrorEnum nxLogDataManager::AttachLogDataInterest(nxLogDataInterest* interest)
+{
+    std::lock_guard guard(GetLock());
+    GetInterestManager().Add(interest);
+    _OnDataInterestAdded(interest);
+    return GetSubscriptionManager().CreateSubscriptions(interest);
+}
+
+nxErrorEnum nxLogDataManager::DetachLogDataInterest(nxLogDataInterest* interest)
+{
+    std::lock_guard guard(GetLock());
+    GetInterestManager().Remove(interest);
+    _OnDataInterestRemoved(interest);
+    nxGridDataSubscriptionManager::ObjectSet objects;
+    const nxErrorEnum result = GetSubscriptionManager().RemoveSubscriptions(interest, objects);
+    _RemoveAndDeleteDataObjects(objects);
+    return result;
+}
+
+nxErrorEnum nxLogDataManager::FetchLogDataObjects(nxLogDataInterest* interest)
+{
+    std::lock_guard guard(GetLock());
+    const nxErrorEnum result = GetSubscriptionManager().GetSubscriptionSnapshots(interest);
+    nxFetchGridDataObjectsAction fetch(interest);
+    GetDataMap().ExecuteAction(std::string(), fetch);
+    return result;
+}
+
+void nxLogDataManager::OnLogUpdate(const nxLogMessage& message, nxLogSubscription* subscription)
+{
+    std::lock_guard guard(GetLock());
+    auto* row = new nxLogDataObject();
+    row->OnLogUpdate(TakeLogSequenceNumber(), message);
+    _AddDataObject(row, subscription, false);
+    if (row->GetNumberOfObservers() == 0 && message.GetApplicationName() != kAlwaysKeptApplication &&
+        message.GetLogLevel().GetValue() != kAlwaysKeptLevel)
+        _RemoveDataObject(row, true, subscription);
+    _OnEndOfDataUpdate();
+}
+
+int32_t nxLogDataManager::GetLogSequenceNumber() const
+{
+    std::lock_guard guard(GetLock());
+    return m_logSequenceNumber;
+}
+
+int32_t nxLogDataManager::NextLogSequenceNumber(int32_t sequenceNumber)
+{
+    return sequenceNumber == std::numeric_limits<int32_t>::min() ? kFirstNumberAfterWrap : sequenceNumber - 1;
+}
+
+void nxLogDataManager::_SetLogSequenceNumber(int32_t sequenceNumber)
+{
+    std::lock_guard guard(GetLock());
+    m_logSequenceNumber = sequenceNumber;
+}
+
+int32_t nxLogDataManager::TakeLogSequenceNumber()
+{
+    int32_t sequenceNumber = m_logSequenceNumber;
+    if (m_sequenceWrapped)
+    {
+        // Bounded by the numbers there are, should the store ever hold them all.
+        for (uint32_t tried = 1;
+             tried < kUsableNumbers && GetDataMap().Find(nxLogDataObject::GetAsIndexedMapKey(sequenceNumber));
+             ++tried)
+            sequenceNumber = NextLogSequenceNumber(sequenceNumber);
+    }
+    m_logSequenceNumber = NextLogSequenceNumber(sequenceNumber);
+    if (m_logSequenceNumber == 0)
+        m_sequenceWrapped = true;
+    return sequenceNumber;
+}

@@ -1,0 +1,72 @@
+#include "log/nxLogSubscription.h"
+
+#include <memory>
+#include <mutex>
+
+#include "contracts/nxControlInterface.h"
+#include "log/nxLogDataManager.h"
+#include "platform/grid/data/nxAttribute.h"
+#include "platform/messaging/nxLogMessage.h"
+
+const bool nxLogSubscription::_registered = nxGridDataSubscription::_Register(new nxLogSubscription());
+
+namespace
+{
+// The user id that selects the messages addressed to single users.
+const nxUInt32ValueWrapper kNullUser;
+} // namespace
+
+nxSubscriptionCategory nxLogSubscription::GetSubscriptionCategory() const
+{
+    return nxSubscriptionCategories::LogMessage;
+}
+
+void nxLogSubscription::AddDataInterest(nxGridDataInterest* interest)
+{
+    std::lock_guard guard(GetLock());
+    nxGridDataSubscription::AddDataInterest(interest);
+}
+
+std::string nxLogSubscription::GetSubscriptionKey(nxGridDataInterest*) const
+{
+    return GetSubscriptionKey();
+}
+
+std::string nxLogSubscription::GetSubscriptionKey() const
+{
+    return std::string() + nxAttribute::GetSubscriptionCategoryLongName(nxSubscriptionCategories::LogMessage);
+}
+
+nxErrorEnum nxLogSubscription::_Subscribe()
+{
+    nxControlInterface* service = nxControlInterface::GetInstance();
+    service->SubscribeLogMessages(this, nullptr);
+    return service->SubscribeLogMessagesForUser(this, nullptr, kNullUser);
+}
+
+nxErrorEnum nxLogSubscription::_Unsubscribe()
+{
+    nxControlInterface* service = nxControlInterface::GetInstance();
+    service->UnsubscribeLogMessages(this);
+    return service->UnsubscribeLogMessagesForUser(this, kNullUser);
+}
+
+nxErrorEnum nxLogSubscription::_GetSnapshot()
+{
+    std::lock_guard guard(GetLock());
+    OnSnapshotCompleted();
+    return {};
+}
+
+void nxLogSubscription::OnLogMessage(nxLogMessage* message, void*)
+{
+    const std::unique_ptr<nxLogMessage> owned(message);
+    if (!owned)
+        return;
+    nxLogDataManager* manager = nxLogDataManager::GetInstance();
+    // Without the manager's lock (none yet, or an unsubscribe under way) the message is dropped.
+    if (!manager || !_LockDataManager(*manager))
+        return;
+    std::lock_guard guard(manager->GetLock(), std::adopt_lock);
+    manager->OnLogUpdate(*owned, this);
+}

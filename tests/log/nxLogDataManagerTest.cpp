@@ -1,0 +1,100 @@
+#include "nxLogPipelineFixture.h"
+
+using LogDataManager = nxLogPipelineFixture;
+
+namespace
+{
+const nxLogDataInterest::Filter kRejectsEverything{.applicationName = "NoSuchApplication"};
+} // namespace
+
+TEST_F(LogDataManager, MessagesAreNumberedDownFromZeroAndOnlyARealUserNamesANode)
+{
+    m_service.SetNodeName(7, "desk-7");
+    m_service.SetNodeName(0xFFFFFFFF, "null user");
+    m_service.SetNodeName(0xFFFFFFFE, "no-change user");
+    nxLogTestView& all = Open();
+    Send({.level = 36, .text = "first", .host = "ldn-7", .destination = 7});
+    Send({.text = "same", .destination = 0xFFFFFFFF});
+    Send({.text = "same", .destination = 0xFFFFFFFE});
+    EXPECT_EQ(Text("0", 10001) + Text("0", 10002) + Text("0", 10003) + Text("0", 10006) + Text("0", 10008),
+              "0Major Problemldn-7firstdesk-7");
+    EXPECT_EQ(Text("4294967295", 10001), "-1");
+    EXPECT_EQ(Text("4294967294", 10006), "same") << "the same text twice is two rows";
+    EXPECT_EQ(Text("4294967295", 10008) + Text("4294967294", 10008), "");
+    EXPECT_EQ(all.listener.AddFlags(), (std::vector<bool>{false, false, false}));
+}
+
+TEST_F(LogDataManager, OnlyControlServerAndCriticalMessagesOutliveEveryFilter)
+{
+    Open(kRejectsEverything);
+    for (const char* application : {"ControlServer", "controlserver", "ControlServer2", "ControlServe"})
+        Send({.application = application});
+    for (const uint32_t level : {38u, 37u, 0xFFFFFFFFu})
+        Send({.level = level});
+    EXPECT_EQ(m_log->GetNumberOfDataObjects(), 2u);
+    EXPECT_EQ(Text("0", 10004), "ControlServer");
+    EXPECT_EQ(Text("4294967292", 10002), "Critical") << "discarded messages use up their numbers too";
+}
+
+TEST_F(LogDataManager, ShownRowsStayUntilTheLastViewTakesItsSubscriptionsRowsAlong)
+{
+    nxLogTestView& first = Open();
+    nxLogTestView& second = Open(kRejectsEverything);
+    Send({});
+    first.interest.SetHostName("elsewhere");
+    first.interest.RefreshDataObjectsWithNewFilters(true);
+    EXPECT_EQ(first.listener.RowCount(), 0u);
+    Send({.application = "ControlServer"});
+    EXPECT_EQ(m_log->GetNumberOfDataObjects(), 2u) << "hiding a row does not drop it";
+
+    nxLogTestView& late = Open({.applicationName = "ControlServer"});
+    EXPECT_TRUE(late.interest.FetchDataObjects().IsOK());
+    EXPECT_EQ(late.listener.AddFlags(), std::vector<bool>{true});
+    first.Close();
+    late.Close();
+    EXPECT_EQ(m_log->GetNumberOfDataObjects(), 2u);
+    second.Close();
+    EXPECT_EQ(m_log->GetNumberOfDataObjects(), 0u);
+}
+
+namespace
+{
+class nxNumberedLogDataManager : public nxLogDataManager
+{
+public:
+    using nxLogDataManager::_SetLogSequenceNumber;
+
+    void File(const std::string& text)
+    {
+        const std::unique_ptr<nxLogMessage> kept(
+            MakeLogMessage({.application = "ControlServer", .text = text}));
+        OnLogUpdate(*kept, nullptr);
+    }
+    std::string TextOf(const std::string& key) const
+    {
+        std::lock_guard guard(GetLock());
+        nxLogDataObject* row = FindDataObject(key);
+        return row ? row->GetLogText() : "<no row>";
+    }
+};
+} // namespace
+
+TEST(LogSequenceWrap, KeysStayUniqueAcrossTheWrapAndTheSecondRound)
+{
+    EXPECT_EQ(nxLogDataManager::NextLogSequenceNumber(INT32_MIN), 0x7FFFFFFD) << "below null and no-change";
+    nxNumberedLogDataManager manager;
+    ASSERT_TRUE(manager.Create());
+    manager.File("zero");
+    manager._SetLogSequenceNumber(INT32_MIN);
+    manager.File("lowest");
+    manager.File("after the wrap");
+    EXPECT_EQ(manager.TextOf("2147483648"), "lowest");
+    EXPECT_EQ(manager.TextOf("2147483645"), "after the wrap");
+
+    manager._SetLogSequenceNumber(1);
+    manager.File("one");
+    manager.File("second round");
+    EXPECT_EQ(manager.TextOf("0"), "zero") << "a number still in use is skipped";
+    EXPECT_EQ(manager.TextOf("4294967295"), "second round");
+    EXPECT_EQ(manager.GetNumberOfDataObjects(), 5u);
+}
