@@ -5,6 +5,7 @@
 
 #include "log/nxLogDataInterest.h"
 #include "log/nxLogSubscription.h"
+#include "platform/base/nxLog.h"
 #include "platform/messaging/nxLogMessage.h"
 #include "status/nxControlDataManager.h"
 
@@ -28,10 +29,10 @@ constexpr uint32_t kUsableNumbers = 0xFFFFFFFEu;
 
 nxLogDataManager::nxLogDataManager()
 {
-    // Referencing the prototypes' flags links in the units that register them.
-    (void)nxLogSubscription::_registered;
-    (void)nxLogDataInterest::_registered;
-    (void)g_factoryRegistered;
+    // Reading the prototypes' flags also links in the units that register them.
+    if (!nxLogSubscription::_registered || !nxLogDataInterest::_registered || !g_factoryRegistered)
+        nxLog(nxLogLevelEnum(nxLogLevel::Error), "nxLogDataManager")
+            << "The log subscription or interest type is not registered";
     _soleInstance.store(this, std::memory_order_release);
 }
 

@@ -18,9 +18,10 @@ constinit std::atomic<nxControlDataManager::LogDataManagerFactory> g_logFactory{
 
 nxControlDataManager::nxControlDataManager()
 {
-    // Referencing the prototypes' flags links in the units that register them.
-    (void)nxControlSubscription::_registered;
-    (void)nxControlDataInterest::_registered;
+    // Reading the prototypes' flags also links in the units that register them.
+    if (!nxControlSubscription::_registered || !nxControlDataInterest::_registered)
+        nxLog(nxLogLevelEnum(nxLogLevel::Error), "nxControlDataManager")
+            << "The application status subscription or interest type is not registered";
     nxApplicationControlCallback::GetInstance();
     g_instance.store(this, std::memory_order_release);
 }

@@ -141,63 +141,73 @@ size_t nxScriptedControlService::CountPendingSnapshots(uint32_t kind) const
 
 void nxScriptedControlService::DeliverStatusBatch(uint32_t kind, std::vector<nxApplicationStatus*> statuses)
 {
-    Post([this, kind, batch = Adopt(statuses)] {
-        for (nxControlCallback* callback : m_subscribers.GetStatusSubscribers(kind))
+    Post(
+        [this, kind, batch = Adopt(statuses)]
         {
-            std::vector<nxApplicationStatus*> copies = Copies(*batch);
-            m_subscribers.CallStatusSubscriber(callback, kind, [&copies](nxControlCallback* target) {
-                target->OnApplicationStatusUpdate(copies, nullptr);
-            });
-            nxControlCallback::DeleteStatuses(copies);
-        }
-    });
+            for (nxControlCallback* callback : m_subscribers.GetStatusSubscribers(kind))
+            {
+                std::vector<nxApplicationStatus*> copies = Copies(*batch);
+                m_subscribers.CallStatusSubscriber(callback, kind,
+                                                   [&copies](nxControlCallback* target)
+                                                   { target->OnApplicationStatusUpdate(copies, nullptr); });
+                nxControlCallback::DeleteStatuses(copies);
+            }
+        });
 }
 
 void nxScriptedControlService::AnswerSnapshots(uint32_t kind, const nxErrorEnum& error,
                                                std::vector<nxApplicationStatus*> statuses)
 {
-    Post([this, kind, error, batch = Adopt(statuses)] {
-        std::vector<nxControlCallback*> askers;
+    Post(
+        [this, kind, error, batch = Adopt(statuses)]
         {
-            std::lock_guard guard(m_lock);
-            const auto [first, last] = m_pendingSnapshots.equal_range(kind);
-            for (auto it = first; it != last; ++it)
-                askers.push_back(it->second);
-            m_pendingSnapshots.erase(kind);
-        }
-        for (nxControlCallback* callback : askers)
-        {
-            std::vector<nxApplicationStatus*> copies = error.IsOK() ? Copies(*batch) : std::vector<nxApplicationStatus*>();
-            m_subscribers.CallStatusSubscriber(callback, kind, [&](nxControlCallback* target) {
-                target->OnApplicationStatusSnapshotResponse(error, copies, nullptr);
-            });
-            nxControlCallback::DeleteStatuses(copies);
-        }
-    });
+            std::vector<nxControlCallback*> askers;
+            {
+                std::lock_guard guard(m_lock);
+                const auto [first, last] = m_pendingSnapshots.equal_range(kind);
+                for (auto it = first; it != last; ++it)
+                    askers.push_back(it->second);
+                m_pendingSnapshots.erase(kind);
+            }
+            for (nxControlCallback* callback : askers)
+            {
+                std::vector<nxApplicationStatus*> copies =
+                    error.IsOK() ? Copies(*batch) : std::vector<nxApplicationStatus*>();
+                m_subscribers.CallStatusSubscriber(
+                    callback, kind,
+                    [&](nxControlCallback* target)
+                    { target->OnApplicationStatusSnapshotResponse(error, copies, nullptr); });
+                nxControlCallback::DeleteStatuses(copies);
+            }
+        });
 }
 
 void nxScriptedControlService::DeliverLogMessage(nxLogMessage* message)
 {
-    Post([this, owned = std::shared_ptr<nxLogMessage>(message)] {
-        for (nxControlCallback* callback : m_subscribers.GetLogSubscribers(owned->GetDestinationUserID()))
+    Post(
+        [this, owned = std::shared_ptr<nxLogMessage>(message)]
         {
-            auto* copy = new nxLogMessage(*owned);
-            const bool delivered = m_subscribers.CallLogSubscriber(
-                callback, [copy](nxControlCallback* target) { target->OnLogMessage(copy, nullptr); });
-            if (!delivered)
-                delete copy;
-        }
-    });
+            for (nxControlCallback* callback : m_subscribers.GetLogSubscribers(owned->GetDestinationUserID()))
+            {
+                auto* copy = new nxLogMessage(*owned);
+                const bool delivered = m_subscribers.CallLogSubscriber(
+                    callback, [copy](nxControlCallback* target) { target->OnLogMessage(copy, nullptr); });
+                if (!delivered)
+                    delete copy;
+            }
+        });
 }
 
 void nxScriptedControlService::DeliverRemoveResponse(const nxErrorEnum& error)
 {
-    Post([this, error] {
-        if (nxControlCallback* callback = nxControlInterface::GetResponseCallback())
-            m_subscribers.CallAnswer(callback, [&error](nxControlCallback* target) {
-                target->OnRemoveApplicationFromApplicationStatusImageResponse(error, nullptr);
-            });
-    });
+    Post(
+        [this, error]
+        {
+            if (nxControlCallback* callback = nxControlInterface::GetResponseCallback())
+                m_subscribers.CallAnswer(
+                    callback, [&error](nxControlCallback* target)
+                    { target->OnRemoveApplicationFromApplicationStatusImageResponse(error, nullptr); });
+        });
 }
 
 nxErrorEnum nxScriptedControlService::Record(const std::string& operation, nxControlCallback* callback,
@@ -250,8 +260,8 @@ nxErrorEnum nxScriptedControlService::ShutdownApplication(nxControlCallback* cal
     return Record("ShutdownApplication", callback, applicationId.GetApplicationID());
 }
 
-nxErrorEnum nxScriptedControlService::RemoveApplicationFromApplicationStatusImage(
-    const nxApplicationID& applicationId)
+nxErrorEnum
+nxScriptedControlService::RemoveApplicationFromApplicationStatusImage(const nxApplicationID& applicationId)
 {
     return Record("RemoveApplicationFromApplicationStatusImage", nullptr, applicationId.GetApplicationID());
 }
@@ -267,7 +277,8 @@ nxErrorEnum nxScriptedControlService::SubscribeLogMessages(nxControlCallback* ca
 nxErrorEnum nxScriptedControlService::SubscribeLogMessagesForUser(nxControlCallback* callback, void*,
                                                                   const nxUInt32ValueWrapper& userId)
 {
-    const nxErrorEnum result = Record("SubscribeLogMessagesForUser", callback, std::to_string(userId.GetValue()));
+    const nxErrorEnum result =
+        Record("SubscribeLogMessagesForUser", callback, std::to_string(userId.GetValue()));
     if (result.IsOK())
         m_subscribers.AddLogForUser(callback, userId.GetValue());
     return result;
@@ -283,7 +294,8 @@ nxErrorEnum nxScriptedControlService::UnsubscribeLogMessages(nxControlCallback* 
 nxErrorEnum nxScriptedControlService::UnsubscribeLogMessagesForUser(nxControlCallback* callback,
                                                                     const nxUInt32ValueWrapper& userId)
 {
-    const nxErrorEnum result = Record("UnsubscribeLogMessagesForUser", callback, std::to_string(userId.GetValue()));
+    const nxErrorEnum result =
+        Record("UnsubscribeLogMessagesForUser", callback, std::to_string(userId.GetValue()));
     m_subscribers.RemoveLogForUser(callback, userId.GetValue());
     return result;
 }
@@ -313,15 +325,16 @@ nxErrorEnum nxScriptedControlService::GetApplicationScheduleDefinition(const std
     return result;
 }
 
-nxErrorEnum nxScriptedControlService::SaveApplicationScheduleDefinition(const nxApplicationSchedule& schedule, bool)
+nxErrorEnum nxScriptedControlService::SaveApplicationScheduleDefinition(const nxApplicationSchedule& schedule,
+                                                                        bool)
 {
-    const nxErrorEnum result = Record("SaveApplicationScheduleDefinition", nullptr, schedule.GetScheduleName());
+    const nxErrorEnum result =
+        Record("SaveApplicationScheduleDefinition", nullptr, schedule.GetScheduleName());
     if (result.IsOK())
     {
         std::lock_guard guard(m_lock);
-        std::erase_if(m_savedSchedules, [&](const nxApplicationSchedule& saved) {
-            return saved.GetScheduleName() == schedule.GetScheduleName();
-        });
+        std::erase_if(m_savedSchedules, [&](const nxApplicationSchedule& saved)
+                      { return saved.GetScheduleName() == schedule.GetScheduleName(); });
         m_savedSchedules.push_back(schedule);
     }
     return result;
@@ -348,9 +361,9 @@ nxErrorEnum nxScriptedControlService::CheckSecurity(const nxFunctionEnum& functi
     const auto found = m_rights.find(function.GetValue());
     if (found != m_rights.end() && found->second)
         return {};
-    return nxErrorEnum(nxErrorEnum::NotPermissioned,
-                       "You do not hold the right " + std::to_string(function.GetValue()) + " (" +
-                           function.GetLongDescription() + ")");
+    return nxErrorEnum(nxErrorEnum::NotPermissioned, "You do not hold the right " +
+                                                         std::to_string(function.GetValue()) + " (" +
+                                                         function.GetLongDescription() + ")");
 }
 
 std::string nxScriptedControlService::GetUserNodeName(uint32_t userId)

@@ -62,7 +62,8 @@ public:
 
     // nxControlInterface
     nxErrorEnum SubscribeApplicationStatus(nxControlCallback* callback, void* context,
-                                           const nxClientServerEnum& clientServer, nxMessageQueue* queue) override;
+                                           const nxClientServerEnum& clientServer,
+                                           nxMessageQueue* queue) override;
     nxErrorEnum UnsubscribeApplicationStatus(nxControlCallback* callback,
                                              const nxClientServerEnum& clientServer) override;
     nxErrorEnum GetApplicationStatusSnapshot(nxControlCallback* callback, void* context,
@@ -74,9 +75,11 @@ public:
     nxErrorEnum SubscribeLogMessagesForUser(nxControlCallback* callback, void* context,
                                             const nxUInt32ValueWrapper& userId) override;
     nxErrorEnum UnsubscribeLogMessages(nxControlCallback* callback) override;
-    nxErrorEnum UnsubscribeLogMessagesForUser(nxControlCallback* callback, const nxUInt32ValueWrapper& userId) override;
+    nxErrorEnum UnsubscribeLogMessagesForUser(nxControlCallback* callback,
+                                              const nxUInt32ValueWrapper& userId) override;
     nxErrorEnum GetApplicationScheduleInstanceList(std::vector<std::string>& names) override;
-    nxErrorEnum GetApplicationScheduleDefinition(const std::string& name, nxApplicationSchedule*& schedule) override;
+    nxErrorEnum GetApplicationScheduleDefinition(const std::string& name,
+                                                 nxApplicationSchedule*& schedule) override;
     nxErrorEnum SaveApplicationScheduleDefinition(const nxApplicationSchedule& schedule, bool flag) override;
     nxErrorEnum DeleteApplicationScheduleInstance(const std::string& name) override;
     nxErrorEnum SaveApplicationScheduleAssignments(

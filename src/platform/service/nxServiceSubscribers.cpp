@@ -63,11 +63,13 @@ std::vector<nxControlCallback*> nxServiceSubscribers::GetStatusSubscribers(uint3
     return callbacks;
 }
 
-std::vector<nxControlCallback*> nxServiceSubscribers::GetLogSubscribers(const nxUInt32ValueWrapper& destination) const
+std::vector<nxControlCallback*>
+nxServiceSubscribers::GetLogSubscribers(const nxUInt32ValueWrapper& destination) const
 {
     std::lock_guard guard(m_lock);
     std::vector<nxControlCallback*> callbacks;
-    auto add = [&callbacks](nxControlCallback* callback) {
+    auto add = [&callbacks](nxControlCallback* callback)
+    {
         if (std::find(callbacks.begin(), callbacks.end(), callback) == callbacks.end())
             callbacks.push_back(callback);
     };
@@ -83,7 +85,10 @@ std::vector<nxControlCallback*> nxServiceSubscribers::GetLogSubscribers(const nx
     return callbacks;
 }
 
-bool nxServiceSubscribers::HasStatusSubscriber(uint32_t kind) const { return !GetStatusSubscribers(kind).empty(); }
+bool nxServiceSubscribers::HasStatusSubscriber(uint32_t kind) const
+{
+    return !GetStatusSubscribers(kind).empty();
+}
 
 bool nxServiceSubscribers::HasLogSubscriber() const
 {
@@ -117,9 +122,13 @@ void nxServiceSubscribers::Leave(nxControlCallback* callback)
 void nxServiceSubscribers::WaitUntilIdle(nxControlCallback* callback)
 {
     std::unique_lock lock(m_lock);
-    m_idle.wait(lock, [&] {
-        const auto [first, last] = m_running.equal_range(callback);
-        // A call may unsubscribe its own callback; it cannot wait for itself.
-        return std::all_of(first, last, [](const auto& entry) { return entry.second == std::this_thread::get_id(); });
-    });
+    m_idle.wait(lock,
+                [&]
+                {
+                    const auto [first, last] = m_running.equal_range(callback);
+                    // A call may unsubscribe its own callback; it cannot wait for itself.
+                    return std::all_of(first, last,
+                                       [](const auto& entry)
+                                       { return entry.second == std::this_thread::get_id(); });
+                });
 }

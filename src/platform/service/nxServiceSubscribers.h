@@ -37,8 +37,7 @@ public:
 
     // Runs call(callback) marked as running; false without calling when the
     // callback no longer holds a subscription of the given kind (statuses) or at all.
-    template <class Call>
-    bool CallStatusSubscriber(nxControlCallback* callback, uint32_t kind, Call&& call)
+    template <class Call> bool CallStatusSubscriber(nxControlCallback* callback, uint32_t kind, Call&& call)
     {
         if (!Enter(callback, [&] { return m_status.count({callback, kind}) != 0; }))
             return false;
@@ -46,8 +45,7 @@ public:
         Leave(callback);
         return true;
     }
-    template <class Call>
-    bool CallLogSubscriber(nxControlCallback* callback, Call&& call)
+    template <class Call> bool CallLogSubscriber(nxControlCallback* callback, Call&& call)
     {
         if (!Enter(callback, [&] { return IsLogSubscriber(callback); }))
             return false;
@@ -57,8 +55,7 @@ public:
     }
     // For one-off answers (snapshots, request responses): the callback is called
     // whether or not it holds a feed, still marked as running.
-    template <class Call>
-    void CallAnswer(nxControlCallback* callback, Call&& call)
+    template <class Call> void CallAnswer(nxControlCallback* callback, Call&& call)
     {
         Enter(callback, [] { return true; });
         call(callback);
@@ -69,8 +66,7 @@ public:
     void WaitUntilIdle(nxControlCallback* callback);
 
 private:
-    template <class Still>
-    bool Enter(nxControlCallback* callback, Still&& stillSubscribed)
+    template <class Still> bool Enter(nxControlCallback* callback, Still&& stillSubscribed)
     {
         std::lock_guard guard(m_lock);
         if (!stillSubscribed())

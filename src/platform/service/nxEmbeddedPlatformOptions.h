@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/base/nxFunctionEnum.h"
+
+// Everything the embedded platform can be told when it is made; the program fills it
+// from its command line. Times are platform seconds: seconds since the platform began.
+struct nxEmbeddedPlatformOptions
+{
+    // The streams a fault can silence.
+    enum class Feed
+    {
+        ServerStatus,
+        ClientStatus,
+        Log,
+    };
+
+    // The kinds of request a fault can refuse. Unsubscribes are never refused: the
+    // caller deletes its callback whatever the answer.
+    enum class Request
+    {
+        StatusSubscription,
+        Snapshot,
+        Stop,
+        Remove,
+        LogSubscription,
+        ScheduleList,
+        ScheduleRead,
+        ScheduleSave,
+        ScheduleDelete,
+        ScheduleAssign,
+    };
+
+    // A feed that delivers nothing from startSeconds for durationSeconds.
+    struct Silence
+    {
+        Feed feed = Feed::ServerStatus;
+        double startSeconds = 0.0;
+        double durationSeconds = 0.0;
+    };
+
+    // Size. Server applications include one ControlServer pair. Servers run on
+    // serverHostCount hosts; each client runs on the workstation of one of userCount users.
+    uint32_t serverCount = 40;
+    uint32_t clientCount = 80;
+    uint32_t serverHostCount = 8;
+    uint32_t userCount = 24;
+
+    // The same seed with the same options and the same requests gives the same
+    // platform, the same events and the same log messages.
+    uint64_t seed = 1;
+
+    // Simulated UTC at platform time 0, in microseconds since 1970; 0 takes the real
+    // time when the platform is made. Schedules are judged against this clock.
+    int64_t startUtcMicroseconds = 0;
+
+    // Every subscribed kind receives its whole image once per period.
+    double statusPeriodSeconds = 1.0;
+    // Log messages per second, over all applications.
+    double logMessagesPerSecond = 20.0;
+
+    // How often things go wrong, per application and hour of platform time.
+    double lateHeartbeatsPerHour = 2.0;
+    double restartsPerHour = 0.2;
+    double stopsReportingPerHour = 0.05;
+    // Per server pair and hour: the backup takes over the primary role.
+    double failoversPerHour = 0.1;
+    // Seconds without a heartbeat before an application counts as Missing.
+    double missingAfterSeconds = 10.0;
+
+    // The rights CheckSecurity grants (nxFunctionEnum values).
+    std::set<uint32_t> rights = {nxFunction::SystemManagerAll};
+
+    // Where the schedule schemes file is kept; empty: the user's data folder
+    // ($XDG_DATA_HOME, else ~/.local/share, then "VantrelSystemManager").
+    std::string dataFolder;
+    // Where the time-zone table is found; a Windows path handed to Initialise is
+    // looked up here by its file name.
+    std::string timeZoneFolder = VSM_DATA_DIR;
+
+    // Faults for demonstrations and tests.
+    std::vector<Silence> silences;
+    std::set<Request> refusedRequests;
+};
