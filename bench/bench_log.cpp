@@ -3,6 +3,8 @@
 // message to the log subscription, which files it and deletes it.
 #include <benchmark/benchmark.h>
 
+#include "nxBenchGrid.h"
+
 #include <memory>
 #include <mutex>
 #include <set>
@@ -19,41 +21,6 @@
 
 namespace
 {
-// Does what a grid's cells do with an accepted row: observes its attributes.
-class nxBenchGrid : public nxGridDataInterestListener, public nxAttributeObserver
-{
-public:
-    void OnAddGridDataObject(nxGridDataInterest&, nxGridDataObject* object, bool) override
-    {
-        std::lock_guard guard(m_lock);
-        if (m_rows.insert(object).second)
-            for (nxObservedAttribute* attribute : object->GetAttributes())
-                attribute->AttachObserver(this);
-    }
-    void OnRemoveGridDataObject(nxGridDataInterest&, nxGridDataObject* object) override
-    {
-        std::lock_guard guard(m_lock);
-        if (m_rows.erase(object) != 0)
-            for (nxObservedAttribute* attribute : object->GetAttributes())
-                attribute->DetachObserver(this);
-    }
-    void OnRemoveAllGridDataObjects(nxGridDataInterest&) override
-    {
-        std::lock_guard guard(m_lock);
-        for (nxGridDataObject* object : m_rows)
-            for (nxObservedAttribute* attribute : object->GetAttributes())
-                attribute->DetachObserver(this);
-        m_rows.clear();
-    }
-    void OnAttributeChanged(const nxObservedAttribute&, nxAttributeChangeBitMask, bool) override {}
-
-    size_t RowCount() const { return m_rows.size(); }
-
-private:
-    std::recursive_mutex m_lock;
-    std::set<nxGridDataObject*> m_rows;
-};
-
 // For comparison: the same regex filter, compiling its pattern for every row.
 class nxCompilingRegexInterest : public nxLogDataInterest
 {

@@ -3,6 +3,8 @@
 // it, the observer lists of its cells. Counted by replacing the global allocator.
 #include <benchmark/benchmark.h>
 
+#include "nxBenchGrid.h"
+
 #include <malloc.h>
 
 #include <atomic>
@@ -71,34 +73,6 @@ void operator delete[](void* block, size_t) noexcept
 
 namespace
 {
-class nxObservingGrid : public nxGridDataInterestListener, public nxAttributeObserver
-{
-public:
-    void OnAddGridDataObject(nxGridDataInterest&, nxGridDataObject* object, bool) override
-    {
-        m_rows.insert(object);
-        for (nxObservedAttribute* attribute : object->GetAttributes())
-            attribute->AttachObserver(this);
-    }
-    void OnRemoveGridDataObject(nxGridDataInterest&, nxGridDataObject* object) override { Forget(object); }
-    void OnRemoveAllGridDataObjects(nxGridDataInterest&) override
-    {
-        while (!m_rows.empty())
-            Forget(*m_rows.begin());
-    }
-    void OnAttributeChanged(const nxObservedAttribute&, nxAttributeChangeBitMask, bool) override {}
-
-private:
-    void Forget(nxGridDataObject* object)
-    {
-        if (m_rows.erase(object) == 0)
-            return;
-        for (nxObservedAttribute* attribute : object->GetAttributes())
-            attribute->DetachObserver(this);
-    }
-    std::set<nxGridDataObject*> m_rows;
-};
-
 constexpr int kRows = 10000;
 
 // Files kRows messages of a typical size and reports the heap that stays behind per row.
@@ -116,7 +90,7 @@ void MeasureRows(benchmark::State& state, bool shownInAView)
         nxLogDataManager manager;
         manager.Create();
         nxLogDataInterest interest;
-        nxObservingGrid grid;
+        nxBenchGrid grid;
         interest.SetListener(&grid);
         if (!shownInAView)
             interest.SetApplicationName("NoSuchApplication");

@@ -5,6 +5,8 @@
 // server, a client and a log view attached. The difference is the data side.
 #include <benchmark/benchmark.h>
 
+#include "nxBenchGrid.h"
+
 #include <time.h>
 
 #include <atomic>
@@ -47,31 +49,6 @@ nxEmbeddedPlatformOptions FeedOptions()
     options.dataFolder = (std::filesystem::temp_directory_path() / "vsm-bench-platform").string();
     return options;
 }
-
-// What a grid's cells do: observe the attributes of the rows they show.
-class CellObservingView : public nxGridDataInterestListener, public nxAttributeObserver
-{
-public:
-    void OnAddGridDataObject(nxGridDataInterest&, nxGridDataObject* object, bool) override
-    {
-        for (nxObservedAttribute* attribute : object->GetAttributes())
-            attribute->AttachObserver(this);
-    }
-    void OnRemoveGridDataObject(nxGridDataInterest&, nxGridDataObject* object) override
-    {
-        for (nxObservedAttribute* attribute : object->GetAttributes())
-            attribute->DetachObserver(this);
-    }
-    void OnRemoveAllGridDataObjects(nxGridDataInterest&) override {}
-    void OnAttributeChanged(const nxObservedAttribute&, nxAttributeChangeBitMask, bool) override
-    {
-        m_changes.fetch_add(1, std::memory_order_relaxed);
-    }
-    void OnEndOfDataUpdate(nxGridDataInterest& interest) override { interest.AcknowledgeDataUpdate(); }
-
-private:
-    std::atomic<uint64_t> m_changes{0};
-};
 
 // Takes both feeds and discards everything, as cheaply as a receiver can.
 class DiscardingCallback : public nxControlCallback
@@ -122,7 +99,7 @@ void FeedTenSeconds(benchmark::State& state)
         nxControlDataInterest servers;
         nxControlDataInterest clients;
         nxLogDataInterest log;
-        CellObservingView views[3];
+        nxBenchGrid views[3];
         servers.SetClientServer(nxClientServerEnum(nxServerValue));
         clients.SetClientServer(nxClientServerEnum(nxClientValue));
         nxGridDataInterest* interests[] = {&servers, &clients, &log};

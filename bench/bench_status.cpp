@@ -2,6 +2,8 @@
 // control data manager with two views attached.
 #include <benchmark/benchmark.h>
 
+#include "nxBenchGrid.h"
+
 #include <malloc.h>
 
 #include <atomic>
@@ -45,31 +47,6 @@ nxApplicationStatus* MakeStatus(const std::string& id, int variant)
     return status;
 }
 
-// A grid stand-in: holds the rows it is offered and observes their cells,
-// recording only that something changed, as a grid cell does.
-class CellCountingView : public nxGridDataInterestListener, public nxAttributeObserver
-{
-public:
-    void OnAddGridDataObject(nxGridDataInterest&, nxGridDataObject* object, bool) override
-    {
-        for (nxObservedAttribute* attribute : object->GetAttributes())
-            attribute->AttachObserver(this);
-    }
-    void OnRemoveGridDataObject(nxGridDataInterest&, nxGridDataObject* object) override
-    {
-        for (nxObservedAttribute* attribute : object->GetAttributes())
-            attribute->DetachObserver(this);
-    }
-    void OnRemoveAllGridDataObjects(nxGridDataInterest&) override {}
-    void OnAttributeChanged(const nxObservedAttribute&, nxAttributeChangeBitMask, bool) override
-    {
-        m_changes.fetch_add(1, std::memory_order_relaxed);
-    }
-
-private:
-    std::atomic<uint64_t> m_changes{0};
-};
-
 void ApplyOneStatus(benchmark::State& state)
 {
     const bool changing = state.range(0) != 0;
@@ -77,7 +54,7 @@ void ApplyOneStatus(benchmark::State& state)
         std::unique_ptr<nxApplicationStatus>(MakeStatus("A1", 0)),
         std::unique_ptr<nxApplicationStatus>(MakeStatus("A1", 1))};
     nxControlDataObject row;
-    CellCountingView cells;
+    nxBenchGrid cells;
     for (nxObservedAttribute* attribute : row.GetAttributes())
         attribute->AttachObserver(&cells);
     row.OnApplicationStatusUpdate(*statuses[0], true);
@@ -100,7 +77,7 @@ struct Pipeline
     nxScriptedControlService service;
     nxControlDataManager manager;
     nxControlDataInterest interests[2];
-    CellCountingView views[2];
+    nxBenchGrid views[2];
     nxControlSubscription* subscription = nullptr;
 
     Pipeline()

@@ -52,30 +52,17 @@ nxLogDataManager* nxLogDataManager::GetInstance()
 
 nxErrorEnum nxLogDataManager::AttachLogDataInterest(nxLogDataInterest* interest)
 {
-    std::lock_guard guard(GetLock());
-    GetInterestManager().Add(interest);
-    _OnDataInterestAdded(interest);
-    return GetSubscriptionManager().CreateSubscriptions(interest);
+    return _AttachDataInterest(interest);
 }
 
 nxErrorEnum nxLogDataManager::DetachLogDataInterest(nxLogDataInterest* interest)
 {
-    std::lock_guard guard(GetLock());
-    GetInterestManager().Remove(interest);
-    _OnDataInterestRemoved(interest);
-    nxGridDataSubscriptionManager::ObjectSet objects;
-    const nxErrorEnum result = GetSubscriptionManager().RemoveSubscriptions(interest, objects);
-    _RemoveAndDeleteDataObjects(objects);
-    return result;
+    return _DetachDataInterest(interest);
 }
 
 nxErrorEnum nxLogDataManager::FetchLogDataObjects(nxLogDataInterest* interest)
 {
-    std::lock_guard guard(GetLock());
-    const nxErrorEnum result = GetSubscriptionManager().GetSubscriptionSnapshots(interest);
-    nxFetchGridDataObjectsAction fetch(interest);
-    GetDataMap().ExecuteAction(std::string(), fetch);
-    return result;
+    return _FetchDataObjects(interest);
 }
 
 void nxLogDataManager::OnLogUpdate(const nxLogMessage& message, nxLogSubscription* subscription)

@@ -71,30 +71,17 @@ bool nxControlDataManager::_OnDestroyed()
 
 nxErrorEnum nxControlDataManager::AttachControlDataInterest(nxControlDataInterest* interest)
 {
-    std::lock_guard guard(GetLock());
-    GetInterestManager().Add(interest);
-    _OnDataInterestAdded(interest);
-    return GetSubscriptionManager().CreateSubscriptions(interest);
+    return _AttachDataInterest(interest);
 }
 
 nxErrorEnum nxControlDataManager::DetachControlDataInterest(nxControlDataInterest* interest)
 {
-    std::lock_guard guard(GetLock());
-    GetInterestManager().Remove(interest);
-    _OnDataInterestRemoved(interest);
-    nxGridDataSubscriptionManager::ObjectSet objects;
-    const nxErrorEnum result = GetSubscriptionManager().RemoveSubscriptions(interest, objects);
-    _RemoveAndDeleteDataObjects(objects);
-    return result;
+    return _DetachDataInterest(interest);
 }
 
 nxErrorEnum nxControlDataManager::FetchControlDataObjects(nxControlDataInterest* interest)
 {
-    std::lock_guard guard(GetLock());
-    const nxErrorEnum result = GetSubscriptionManager().GetSubscriptionSnapshots(interest);
-    nxFetchGridDataObjectsAction fetch(interest);
-    GetDataMap().ExecuteAction(std::string(), fetch);
-    return result;
+    return _FetchDataObjects(interest);
 }
 
 void nxControlDataManager::OnApplicationStatusUpdate(const std::vector<nxApplicationStatus*>& statuses,

@@ -119,6 +119,39 @@ public:
     }
 
 protected:
+    // Attaching an interest: it joins the interests, and the subscriptions it needs
+    // are made or shared; their result is returned.
+    nxErrorEnum _AttachDataInterest(nxGridDataInterest* interest)
+    {
+        std::lock_guard guard(GetLock());
+        GetInterestManager().Add(interest);
+        _OnDataInterestAdded(interest);
+        return GetSubscriptionManager().CreateSubscriptions(interest);
+    }
+
+    // Detaching: subscriptions left without interests go, and the rows they made
+    // leave every view and are deleted.
+    nxErrorEnum _DetachDataInterest(nxGridDataInterest* interest)
+    {
+        std::lock_guard guard(GetLock());
+        GetInterestManager().Remove(interest);
+        _OnDataInterestRemoved(interest);
+        nxGridDataSubscriptionManager::ObjectSet objects;
+        const nxErrorEnum result = GetSubscriptionManager().RemoveSubscriptions(interest, objects);
+        _RemoveAndDeleteDataObjects(objects);
+        return result;
+    }
+
+    // Fresh snapshots for the interest's subscriptions, then every stored row offered to it.
+    nxErrorEnum _FetchDataObjects(nxGridDataInterest* interest)
+    {
+        std::lock_guard guard(GetLock());
+        const nxErrorEnum result = GetSubscriptionManager().GetSubscriptionSnapshots(interest);
+        nxFetchGridDataObjectsAction fetch(interest);
+        m_dataMap.ExecuteAction(std::string(), fetch);
+        return result;
+    }
+
     void _AddDataObject(T* object, nxGridDataSubscription* creator, bool snapshot)
     {
         std::lock_guard guard(GetLock());
