@@ -13,19 +13,19 @@ namespace
 {
 using Filter = nxLogDataInterest::Filter;
 
-bool Accepts(const nxLogDataInterest& interest, const nxLogMessageSpec& spec)
+bool Accepts(const nxLogDataInterest& interest, const nxLogMessageFields& wanted)
 {
     nxLogDataObject row;
-    const std::unique_ptr<nxLogMessage> message(MakeLogMessage(spec));
+    const std::unique_ptr<nxLogMessage> message(MakeLogMessage(wanted));
     row.OnLogUpdate(0, *message);
     return interest.IsInterested(&row);
 }
 
-bool Accepts(const Filter& filter, const nxLogMessageSpec& spec)
+bool Accepts(const Filter& filter, const nxLogMessageFields& wanted)
 {
     nxLogDataInterest interest;
     interest.SetFilter(filter);
-    return Accepts(interest, spec);
+    return Accepts(interest, wanted);
 }
 
 std::string Saved(const nxLogDataInterest& interest)
@@ -55,12 +55,12 @@ Filter Loaded(const std::string& xml)
 
 TEST(nxLogDataInterest, EachPartAloneAndAllTogether)
 {
-    const nxLogMessageSpec row{
+    const nxLogMessageFields row{
         .application = "ControlServer", .level = 35, .text = "Error in module", .host = "ldn"};
     struct Case
     {
         Filter filter;
-        nxLogMessageSpec spec;
+        nxLogMessageFields wanted;
         bool accepted;
     };
     const Case cases[] = {
@@ -83,7 +83,7 @@ TEST(nxLogDataInterest, EachPartAloneAndAllTogether)
         {{"ControlServer", "ldn", {nxLogLevelEnum(35)}, "MODULE$", false}, row, false},
     };
     for (size_t index = 0; index < std::size(cases); ++index)
-        EXPECT_EQ(Accepts(cases[index].filter, cases[index].spec), cases[index].accepted) << "case " << index;
+        EXPECT_EQ(Accepts(cases[index].filter, cases[index].wanted), cases[index].accepted) << "case " << index;
     nxControlDataObject statusRow;
     EXPECT_FALSE(nxLogDataInterest().IsInterested(&statusRow));
 }

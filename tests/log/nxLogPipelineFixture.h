@@ -28,7 +28,7 @@ private:
     static inline std::atomic<int> s_alive{0};
 };
 
-struct nxLogMessageSpec
+struct nxLogMessageFields
 {
     std::string application = "OrderRouter";
     uint32_t level = 33;
@@ -37,14 +37,14 @@ struct nxLogMessageSpec
     uint32_t destination = 0xFFFFFFFFu;
 };
 
-inline nxCountedLogMessage* MakeLogMessage(const nxLogMessageSpec& spec)
+inline nxCountedLogMessage* MakeLogMessage(const nxLogMessageFields& wanted)
 {
     auto* message = new nxCountedLogMessage();
-    message->SetApplicationName(spec.application);
-    message->SetLogLevel(nxLogLevelEnum(spec.level));
-    message->SetLogEntry(spec.text);
-    message->SetHostName(spec.host);
-    message->SetDestinationUserID(nxUInt32ValueWrapper(spec.destination));
+    message->SetApplicationName(wanted.application);
+    message->SetLogLevel(nxLogLevelEnum(wanted.level));
+    message->SetLogEntry(wanted.text);
+    message->SetHostName(wanted.host);
+    message->SetDestinationUserID(nxUInt32ValueWrapper(wanted.destination));
     return message;
 }
 
@@ -103,9 +103,9 @@ protected:
     {
         return *m_views.emplace_back(std::make_unique<nxLogTestView>(filter));
     }
-    void Send(const nxLogMessageSpec& spec)
+    void Send(const nxLogMessageFields& wanted)
     {
-        m_service.DeliverLogMessage(MakeLogMessage(spec));
+        m_service.DeliverLogMessage(MakeLogMessage(wanted));
         m_service.WaitUntilDelivered();
     }
     nxLogSubscription* LiveSubscription()

@@ -24,9 +24,9 @@ struct ObservedRow
         for (nxObservedAttribute* attribute : row.GetAttributes())
             attribute->DetachObserver(&cells);
     }
-    void Apply(const nxStatusSpec& spec, bool withoutFlashing)
+    void Apply(const nxStatusFields& wanted, bool withoutFlashing)
     {
-        std::unique_ptr<nxApplicationStatus> status(MakeStatus(spec));
+        std::unique_ptr<nxApplicationStatus> status(MakeStatus(wanted));
         row.OnApplicationStatusUpdate(*status, withoutFlashing);
     }
     nxAttributeChangeBitMask BitsOf(nxAttributeID id)

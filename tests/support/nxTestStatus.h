@@ -21,7 +21,7 @@ private:
     static inline std::atomic<int> s_alive{0};
 };
 
-struct nxStatusSpec
+struct nxStatusFields
 {
     std::string id;
     uint32_t type = 7001; // a server type
@@ -33,24 +33,24 @@ struct nxStatusSpec
     double latency = 0.5;
 };
 
-inline nxCountedStatus* MakeStatus(const nxStatusSpec& spec)
+inline nxCountedStatus* MakeStatus(const nxStatusFields& wanted)
 {
     auto* status = new nxCountedStatus();
-    status->SetApplicationID(nxApplicationID(spec.id));
-    status->SetApplicationName("App-" + spec.id);
+    status->SetApplicationID(nxApplicationID(wanted.id));
+    status->SetApplicationName("App-" + wanted.id);
     status->SetApplicationInstanceName("inst");
     status->SetHostName("host1");
     status->SetUserName("ops");
-    status->SetLocation(spec.location);
+    status->SetLocation(wanted.location);
     status->SetApplicationVersionNumber("1.2.3");
-    status->SetApplicationScheduleName(spec.schedule);
-    status->SetApplicationType(nxApplicationTypeEnum(spec.type));
-    status->SetApplicationStatus(nxApplicationStatusEnum(spec.status));
-    status->SetExpectedApplicationStatus(nxExpectedApplicationStatusEnum(spec.expected));
+    status->SetApplicationScheduleName(wanted.schedule);
+    status->SetApplicationType(nxApplicationTypeEnum(wanted.type));
+    status->SetApplicationStatus(nxApplicationStatusEnum(wanted.status));
+    status->SetExpectedApplicationStatus(nxExpectedApplicationStatusEnum(wanted.expected));
     status->SetFTState(nxFTStateEnum(8101));
     status->SetProcessID(4242);
-    status->SetHeartbeatDelta(nxUInt32ValueWrapper(spec.delta));
-    status->SetHeartbeatLatency(spec.latency);
+    status->SetHeartbeatDelta(nxUInt32ValueWrapper(wanted.delta));
+    status->SetHeartbeatLatency(wanted.latency);
     status->SetAverageHeartbeatLatency(0.25);
     status->SetStartTime(nxDateTime(2026, 12, 5, 8, 0, 0));
     return status;
