@@ -28,11 +28,8 @@ nxControlDataManager::nxControlDataManager()
 
 nxControlDataManager::~nxControlDataManager()
 {
-    if (m_logDataManager)
-    {
-        m_logDataManager->Destroy();
-        delete m_logDataManager;
-    }
+    // Without Destroy the log data manager still goes first.
+    _OnDestroyed();
     nxControlDataManager* self = this;
     g_instance.compare_exchange_strong(self, nullptr, std::memory_order_acq_rel);
 }

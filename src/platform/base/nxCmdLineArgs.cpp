@@ -10,11 +10,6 @@ nxCmdLineArgs& nxCmdLineArgs::GetInstance()
     return instance;
 }
 
-void nxCmdLineArgs::SetArguments(int argc, const char* const* argv)
-{
-    m_arguments.assign(argv, argv + argc);
-}
-
 nxDoubleValueWrapper nxCmdLineArgs::GetEnvValueAsDoubleValue(const std::string& name) const
 {
     const char* text = std::getenv(name.c_str());

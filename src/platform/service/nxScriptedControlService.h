@@ -58,7 +58,6 @@ public:
     // Blocks until every delivery handed over so far has been made.
     void WaitUntilDelivered();
     size_t CountPendingSnapshots(uint32_t kind) const;
-    nxServiceSubscribers& GetSubscribers() { return m_subscribers; }
 
     // nxControlInterface
     nxErrorEnum SubscribeApplicationStatus(nxControlCallback* callback, void* context,
@@ -89,7 +88,6 @@ public:
     nxErrorEnum CheckSecurity(const nxFunctionEnum& function) override;
     std::string GetUserNodeName(uint32_t userId) override;
 
-    const std::vector<nxApplicationSchedule>& GetSavedSchedules() const { return m_savedSchedules; }
 
 private:
     nxErrorEnum Record(const std::string& operation, nxControlCallback* callback, std::string argument);

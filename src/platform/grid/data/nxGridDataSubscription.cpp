@@ -55,16 +55,11 @@ nxErrorEnum nxGridDataSubscription::Unsubscribe()
 
 nxErrorEnum nxGridDataSubscription::GetSnapshot()
 {
-    m_snapshotPending.store(true, std::memory_order_release);
-    const nxErrorEnum result = _GetSnapshot();
-    if (!result.IsOK())
-        m_snapshotPending.store(false, std::memory_order_release);
-    return result;
+    return _GetSnapshot();
 }
 
 void nxGridDataSubscription::OnSnapshotCompleted()
 {
-    m_snapshotPending.store(false, std::memory_order_release);
     std::lock_guard guard(m_lock);
     for (nxGridDataInterest* interest : m_interests)
         interest->OnSnapshotCompleted();

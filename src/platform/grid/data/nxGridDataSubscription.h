@@ -43,7 +43,6 @@ public:
     nxErrorEnum GetSnapshot();
     bool IsSubscribed() const { return m_subscribed.load(std::memory_order_acquire); }
     bool IsUnsubscribing() const { return m_unsubscribing.load(std::memory_order_acquire); }
-    bool IsSnapshotPending() const { return m_snapshotPending.load(std::memory_order_acquire); }
     // The snapshot asked for has arrived (or failed): tells the interests.
     void OnSnapshotCompleted();
 
@@ -82,5 +81,4 @@ private:
     std::unordered_set<nxGridDataObject*> m_createdObjects;
     std::atomic<bool> m_subscribed{false};
     std::atomic<bool> m_unsubscribing{false};
-    std::atomic<bool> m_snapshotPending{false};
 };
