@@ -111,60 +111,36 @@ TEST(nxControlDataObject, HeartbeatDeltaShowsNumbersEmptiesForNullAndKeepsForNoC
 TEST(nxControlDataObject, LiveChangesOfFlaggedAttributesFlashAndSnapshotsDoNot)
 {
     ObservedRow observed;
-    observed.Apply(
-        {.id = "A", .expected = 8201, .delta = 3, .status = 8002, .schedule = "S1", .location = "L1"}, true);
+    nxStatusFields fields{
+        .id = "A", .expected = 8201, .delta = 3, .status = 8002, .schedule = "S1", .location = "L1"};
+    observed.Apply(fields, true);
     observed.Collect();
 
     // A live update raising every flagged value and changing a plain one, highlight unchanged.
-    observed.Apply({.id = "A",
-                    .expected = 8201,
-                    .delta = 4,
-                    .status = 8004,
-                    .schedule = "S2",
-                    .location = "L2",
-                    .latency = 0.9},
-                   false);
+    fields.delta = 4, fields.status = 8004, fields.schedule = "S2", fields.location = "L2",
+    fields.latency = 0.9;
+    observed.Apply(fields, false);
     observed.Collect();
-    EXPECT_EQ(observed.BitsOf(9005), 0x2u);
-    EXPECT_EQ(observed.BitsOf(9015), 0x2u);
-    EXPECT_EQ(observed.BitsOf(9016), 0x2u);
-    EXPECT_EQ(observed.BitsOf(9017), 0x2u);
+    for (nxAttributeID flagged : {9005u, 9015u, 9016u, 9017u})
+        EXPECT_EQ(observed.BitsOf(flagged), 0x2u) << flagged;
     EXPECT_EQ(observed.BitsOf(9012), 0x8u) << "latency never flashes";
 
     // The expected status rises: it flashes, and every cell's highlight changes once.
-    observed.Apply({.id = "A",
-                    .expected = 8203,
-                    .delta = 4,
-                    .status = 8004,
-                    .schedule = "S2",
-                    .location = "L2",
-                    .latency = 0.9},
-                   false);
+    fields.expected = 8203;
+    observed.Apply(fields, false);
     observed.Collect();
     EXPECT_EQ(observed.BitsOf(9014), 0x2u | 0x20u);
     EXPECT_EQ(observed.BitsOf(9001), 0x20u);
     EXPECT_EQ(observed.last.size(), 18u);
 
     // Falling values in a live update, then the same kind of change in a snapshot.
-    observed.Apply({.id = "A",
-                    .expected = 8203,
-                    .delta = 2,
-                    .status = 8001,
-                    .schedule = "S2",
-                    .location = "L2",
-                    .latency = 0.9},
-                   false);
+    fields.delta = 2, fields.status = 8001;
+    observed.Apply(fields, false);
     observed.Collect();
     EXPECT_EQ(observed.BitsOf(9005), 0x4u);
     EXPECT_EQ(observed.BitsOf(9017), 0x4u);
-    observed.Apply({.id = "A",
-                    .expected = 8203,
-                    .delta = 9,
-                    .status = 8005,
-                    .schedule = "S2",
-                    .location = "L2",
-                    .latency = 0.9},
-                   true);
+    fields.delta = 9, fields.status = 8005;
+    observed.Apply(fields, true);
     observed.Collect();
     EXPECT_EQ(observed.BitsOf(9005), 0x8u);
     EXPECT_EQ(observed.BitsOf(9017), 0x8u);
