@@ -7,19 +7,11 @@
 #include "log/nxLogSubscription.h"
 #include "platform/base/nxLog.h"
 #include "platform/messaging/nxLogMessage.h"
-#include "status/nxControlDataManager.h"
 
 std::atomic<nxLogDataManager*> nxLogDataManager::_soleInstance{nullptr};
 
 namespace
 {
-nxGridDataManager* MakeLogDataManager()
-{
-    return new nxLogDataManager();
-}
-
-const bool g_factoryRegistered = (nxControlDataManager::SetLogDataManagerFactory(&MakeLogDataManager), true);
-
 constexpr const char* kAlwaysKeptApplication = "ControlServer";
 constexpr uint32_t kAlwaysKeptLevel = nxLogLevel::Critical;
 // After the lowest number the count goes on below the null and no-change values.
@@ -30,7 +22,7 @@ constexpr uint32_t kUsableNumbers = 0xFFFFFFFEu;
 nxLogDataManager::nxLogDataManager()
 {
     // Reading the prototypes' flags also links in the units that register them.
-    if (!nxLogSubscription::_registered || !nxLogDataInterest::_registered || !g_factoryRegistered)
+    if (!nxLogSubscription::_registered || !nxLogDataInterest::_registered)
         nxLog(nxLogLevelEnum(nxLogLevel::Error), "nxLogDataManager")
             << "The log subscription or interest type is not registered";
     _soleInstance.store(this, std::memory_order_release);

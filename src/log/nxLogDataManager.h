@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "log/nxLogDataObject.h"
-#include "status/nxGridDataManagerTemplate.h"
+#include "platform/grid/data/nxGridDataManagerTemplate.h"
 
 class nxLogDataInterest;
 class nxLogMessage;

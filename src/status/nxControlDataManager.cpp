@@ -4,6 +4,7 @@
 
 #include "contracts/nxApplicationStatus.h"
 #include "contracts/nxControlInterface.h"
+#include "log/nxLogDataManager.h"
 #include "platform/base/nxLog.h"
 #include "status/nxApplicationControlCallback.h"
 #include "status/nxControlDataInterest.h"
@@ -13,7 +14,6 @@
 namespace
 {
 std::atomic<nxControlDataManager*> g_instance{nullptr};
-constinit std::atomic<nxControlDataManager::LogDataManagerFactory> g_logFactory{nullptr};
 } // namespace
 
 nxControlDataManager::nxControlDataManager()
@@ -39,19 +39,11 @@ nxControlDataManager* nxControlDataManager::GetInstance()
     return g_instance.load(std::memory_order_acquire);
 }
 
-void nxControlDataManager::SetLogDataManagerFactory(LogDataManagerFactory factory)
-{
-    g_logFactory.store(factory, std::memory_order_release);
-}
-
 bool nxControlDataManager::_OnCreated()
 {
-    if (LogDataManagerFactory factory = g_logFactory.load(std::memory_order_acquire))
-    {
-        m_logDataManager = factory();
-        if (m_logDataManager)
-            m_logDataManager->Create();
-    }
+    m_logDataManager = new (std::nothrow) nxLogDataManager();
+    if (m_logDataManager)
+        m_logDataManager->Create();
     return true;
 }
 

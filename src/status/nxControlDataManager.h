@@ -6,11 +6,12 @@
 #include "contracts/nxApplicationID.h"
 #include "platform/base/nxClientServerEnum.h"
 #include "status/nxControlDataObject.h"
-#include "status/nxGridDataManagerTemplate.h"
+#include "platform/grid/data/nxGridDataManagerTemplate.h"
 
 class nxApplicationStatus;
 class nxControlDataInterest;
 class nxControlSubscription;
+class nxLogDataManager;
 
 // The one store of application status rows. Each batch a control subscription
 // delivers is the whole image of one kind of application: rows are created,
@@ -18,15 +19,11 @@ class nxControlSubscription;
 class nxControlDataManager : public nxGridDataManagerTemplate<nxControlDataObject, 2, '^'>
 {
 public:
-    // Makes the log data manager when this manager is created; the log layer sets it.
-    using LogDataManagerFactory = nxGridDataManager* (*)();
-
     nxControlDataManager();
     ~nxControlDataManager() override;
 
     static nxControlDataManager* GetInstance();
-    static void SetLogDataManagerFactory(LogDataManagerFactory factory);
-    nxGridDataManager* GetLogDataManager() const { return m_logDataManager; }
+    nxLogDataManager* GetLogDataManager() const { return m_logDataManager; }
 
     nxErrorEnum AttachControlDataInterest(nxControlDataInterest* interest);
     nxErrorEnum DetachControlDataInterest(nxControlDataInterest* interest);
@@ -49,6 +46,6 @@ private:
     void ApplyStatus(const nxApplicationStatus& status, nxControlSubscription* subscription, bool snapshot,
                      std::unordered_set<nxControlDataObject*>& rowsToRemove);
 
-    nxGridDataManager* m_logDataManager = nullptr;
+    nxLogDataManager* m_logDataManager = nullptr;
     bool m_reportedBadKey = false;
 };

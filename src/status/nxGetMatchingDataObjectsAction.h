@@ -3,7 +3,7 @@
 #include <unordered_set>
 
 #include "status/nxControlDataObject.h"
-#include "status/nxIndexedMap.h"
+#include "platform/grid/data/nxIndexedMap.h"
 
 // Collects the rows a key selects.
 class nxGetMatchingDataObjectsAction : public nxIndexedMap<nxControlDataObject, '^'>::nxIndexedMapAction

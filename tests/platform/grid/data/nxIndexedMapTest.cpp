@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "status/nxIndexedMap.h"
+#include "platform/grid/data/nxIndexedMap.h"
 
 namespace
 {

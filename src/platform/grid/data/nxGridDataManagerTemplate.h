@@ -9,7 +9,7 @@
 #include "platform/grid/data/nxGridDataInterest.h"
 #include "platform/grid/data/nxGridDataManager.h"
 #include "platform/grid/data/nxGridDataSubscription.h"
-#include "status/nxIndexedMap.h"
+#include "platform/grid/data/nxIndexedMap.h"
 
 // A data manager over an indexed map of rows of class T, keyed by N fields
 // joined by the character S. The manager owns its rows; the maps only point to them.
