@@ -20,12 +20,12 @@ nxDialogTemplate ScheduleTemplate()
     nxDialogTemplate dialog{IDD_APPLICATION_SCHEDULE, "Application Schedule", 298, 243, {}};
     dialog.controls = {
         {-1, K::Static, "Name", {7, 9, 64, 8}},
-        {IDC_NAME, K::Edit, "", {75, 7, 156, 14}, nxStyle::ES_AUTOHSCROLL},
+        {IDC_NAME, K::Edit, "", {75, 7, 216, 14}, nxStyle::ES_AUTOHSCROLL},
         {-1, K::Static, "Time Zone Region", {7, 27, 64, 8}},
         {IDC_TIME_ZONE_REGION,
          K::DropDownList,
          "",
-         {75, 25, 156, 120},
+         {75, 25, 216, 120},
          nxStyle::CBS_SORT | nxStyle::WS_VSCROLL},
         {IDC_STARTS_IN_THE_EVENING, K::CheckBox, "Starts In The Evening", {75, 43, 110, 10}},
         {IDC_IGNORE_DAILY_SHUTDOWN, K::CheckBox, "Ignore Daily Shutdown", {75, 56, 110, 10}},
@@ -49,8 +49,8 @@ nxDialogTemplate ScheduleTemplate()
                                    pickerStyle,
                                    CVantrelDateTimeCtrl::Factory(pickerStyle)});
     }
-    dialog.controls.push_back({IDOK, K::DefPushButton, "OK", {241, 7, 50, 14}});
-    dialog.controls.push_back({IDCANCEL, K::PushButton, "Cancel", {241, 24, 50, 14}});
+    dialog.controls.push_back({IDOK, K::DefPushButton, "OK", {187, 222, 50, 14}});
+    dialog.controls.push_back({IDCANCEL, K::PushButton, "Cancel", {241, 222, 50, 14}});
     return dialog;
 }
 
