@@ -88,7 +88,6 @@ public:
     nxErrorEnum CheckSecurity(const nxFunctionEnum& function) override;
     std::string GetUserNodeName(uint32_t userId) override;
 
-
 private:
     nxErrorEnum Record(const std::string& operation, nxControlCallback* callback, std::string argument);
     void ThreadMain();
