@@ -108,26 +108,32 @@ TEST_F(EmbeddedPlatform, SnapshotsAreAnsweredOnTheNextStepAndDroppedWithTheSubsc
         service.SubscribeApplicationStatus(nullptr, nullptr, nxClientServerEnum(72), nullptr).IsOK());
 }
 
-TEST_F(EmbeddedPlatform, TheSameSeedGivesTheSamePlatformAndEvents)
+TEST_F(EmbeddedPlatform, TheSameSeedGivesTheSamePlatformEventsAndLog)
 {
     m_options.restartsPerHour = 30;
     m_options.lateHeartbeatsPerHour = 60;
+    m_options.logMessagesPerSecond = 50;
     auto run = [this](uint64_t seed)
     {
         m_options.seed = seed;
         nxEmbeddedControlService& service = Make();
         nxRecordingControlCallback servers;
         Subscribe(servers, nxServerValue);
+        service.SubscribeLogMessages(&servers, nullptr);
         service.RunFor(120);
         Unsubscribe(servers, nxServerValue);
+        service.UnsubscribeLogMessages(&servers);
         std::vector<std::string> facts;
         for (const auto& status : servers.LastBatch())
             facts.push_back(status->GetApplicationID().GetApplicationID() + " " + status->GetHostName() +
                             " " + std::to_string(status->GetProcessID()) + " " +
                             std::to_string(status->GetHeartbeatLatency()));
+        for (const auto& message : servers.Messages())
+            facts.push_back(message->GetApplicationName() + " " + message->GetLogEntry());
         return facts;
     };
     const auto first = run(7);
+    EXPECT_GT(first.size(), 1000u);
     EXPECT_EQ(run(7), first);
     EXPECT_NE(run(8), first);
 }
