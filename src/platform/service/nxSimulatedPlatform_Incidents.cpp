@@ -19,6 +19,14 @@ constexpr std::array<const char*, 4> kRestartFailures = {
     "its configuration could not be read", "its port is still held by the old process",
     "the licence server did not answer", "its database refused the connection"};
 
+// Running for a while, reporting, and with nothing planned: what an incident may strike,
+// so that an application never starts and fails in one period.
+bool IsSettled(const nxSimulatedApplication* application)
+{
+    return application && application->IsActive() && application->GetStatus() == nxAppStatus::Running &&
+           !application->IsPending();
+}
+
 template <class T> T* PickFrom(const std::vector<T*>& candidates, nxPlatformRandom& random)
 {
     return candidates.empty() ? nullptr : candidates[random.Below(static_cast<uint32_t>(candidates.size()))];
@@ -116,7 +124,7 @@ void nxSimulatedPlatform::Run(const Action& action, nxSimulatedApplication& appl
         Crash(application, now);
         break;
     case Action::Kind::FallSilent:
-        if (application.IsActive() && !application.IsPending())
+        if (IsSettled(&application))
             FallSilent(application, now, action.seconds);
         break;
     }
@@ -129,21 +137,18 @@ void nxSimulatedPlatform::MakeIncidents(double now, double period)
         if (nxSimulatedApplication* application = Pick(); application && application->IsActive())
             application->MakeHeartbeatLate(now, m_random.Between(1.5, 8.0));
     for (uint32_t n = m_random.Count(applicationHours * m_options.restartsPerHour); n > 0; --n)
-        if (nxSimulatedApplication* application = Pick();
-            application && application->IsActive() && !application->IsPending())
+        if (nxSimulatedApplication* application = Pick(); IsSettled(application))
             RestartByChance(*application, now);
     for (uint32_t n = m_random.Count(applicationHours * m_options.stopsReportingPerHour); n > 0; --n)
-        if (nxSimulatedApplication* application = Pick();
-            application && application->IsActive() && !application->IsPending())
+        if (nxSimulatedApplication* application = Pick(); IsSettled(application))
         {
             const bool stranded =
                 m_random.Chance(kStrandedShare) &&
                 CountStranded() < std::max<size_t>(1, GetApplicationCount() / kStrandedPerApplications);
-            FallSilent(*application, now, stranded ? -1.0 : m_random.Between(60.0, 600.0));
+            FallSilent(*application, now, stranded ? -1.0 : m_random.Between(45.0, 300.0));
         }
     for (uint32_t n = m_random.Count(applicationHours * m_options.failedRestartsPerHour); n > 0; --n)
-        if (nxSimulatedApplication* application = Pick();
-            application && application->IsActive() && !application->IsPending())
+        if (nxSimulatedApplication* application = Pick(); IsSettled(application))
             FailRestart(*application, now);
     const double pairHours = static_cast<double>(m_pairs.size()) * period / kSecondsPerHour;
     for (uint32_t n = m_random.Count(pairHours * m_options.failoversPerHour); n > 0; --n)
@@ -178,9 +183,8 @@ bool nxSimulatedPlatform::Crash(nxSimulatedApplication& application, double now)
 {
     nxSimulatedApplication* backup = Partner(application);
     const Window window = WindowOf(application);
-    if (!application.IsActive() || application.IsPending() ||
-        application.GetFTState() != nxFTState::Primary || !backup || !backup->IsActive() ||
-        backup->GetFTState() != nxFTState::Backup || !window.judged || !window.open)
+    if (!IsSettled(&application) || application.GetFTState() != nxFTState::Primary || !backup ||
+        !backup->IsActive() || backup->GetFTState() != nxFTState::Backup || !window.judged || !window.open)
         return false;
     application.Stop();
     m_activeStale = true;
