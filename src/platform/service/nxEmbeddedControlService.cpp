@@ -64,8 +64,7 @@ nxEmbeddedControlService::nxEmbeddedControlService(Options options)
     LoadTimeZones();
     m_store.Load();
     m_platform = std::make_unique<nxSimulatedPlatform>(m_options, m_store.GetAssignments());
-    m_windows = ComputeWindows(UtcNow());
-    m_platform->Begin(m_windows);
+    m_platform->Begin(ComputeWindows(UtcNow()));
     InstallInstances();
 }
 
@@ -265,8 +264,7 @@ void nxEmbeddedControlService::TakeRequests(nxPlatformStep& step)
 
 void nxEmbeddedControlService::Tick(nxPlatformStep& step)
 {
-    m_windows = ComputeWindows(UtcNow());
-    m_platform->Tick(NowSeconds(), static_cast<double>(m_periodNanoseconds) / 1e9, m_windows);
+    m_platform->Tick(NowSeconds(), static_cast<double>(m_periodNanoseconds) / 1e9, ComputeWindows(UtcNow()));
     const std::pair<uint32_t, Options::Feed> feeds[] = {{nxServerValue, Options::Feed::ServerStatus},
                                                         {nxClientValue, Options::Feed::ClientStatus}};
     for (const auto& [kind, feed] : feeds)

@@ -176,7 +176,6 @@ private:
     nxScheduleSchemeStore m_store;
     std::unique_ptr<nxSimulatedPlatform> m_platform;
     nxLogStreamGenerator m_logs;
-    nxSimulatedPlatform::SchemeWindows m_windows;
     std::set<std::string> m_regionsReported;
     int64_t m_now = 0;
     int64_t m_nextTick;

@@ -90,17 +90,21 @@ void nxSimulatedPlatform::Begin(const SchemeWindows& windows)
     PlanOpening();
 }
 
-void nxSimulatedPlatform::Tick(double now, double period, const SchemeWindows& windows)
+void nxSimulatedPlatform::Tick(double now, double period, SchemeWindows windows)
 {
-    m_windows = windows;
+    m_followDue = m_followDue || windows != m_windows;
+    m_windows = std::move(windows);
     RunDueActions(now);
     if (now >= OpeningSeconds)
         MakeIncidents(now, period);
+    const bool follow = m_followDue;
+    m_followDue = false;
     m_active.clear();
     for (auto* applications : {&m_servers, &m_clients})
         for (nxSimulatedApplication& application : *applications)
         {
-            FollowWindow(application, now);
+            if (follow)
+                FollowWindow(application, now);
             Advance(application, now);
             if (application.IsActive())
                 m_active.push_back(&application);

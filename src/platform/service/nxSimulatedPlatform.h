@@ -45,7 +45,7 @@ public:
     // Puts every application in line with its window and plans the opening.
     void Begin(const SchemeWindows& windows);
     // One status period ending at now.
-    void Tick(double now, double period, const SchemeWindows& windows);
+    void Tick(double now, double period, SchemeWindows windows);
 
     // The whole image of one kind (nxServerValue or nxClientValue).
     Image BuildImage(uint32_t kind, double now, int64_t utcAtZeroMicroseconds) const;
@@ -71,7 +71,11 @@ public:
     const nxSimulatedApplication* FindAnnouncer() const;
     const std::vector<nxPlatformGenerator::User>& GetUsers() const { return m_users; }
 
-    void Announce(nxPlatformEvent event) { m_events.push_back(std::move(event)); }
+    void Announce(nxPlatformEvent event)
+    {
+        m_events.push_back(std::move(event));
+        m_followDue = true;
+    }
     std::vector<nxPlatformEvent> TakeEvents();
 
 private:
@@ -145,5 +149,8 @@ private:
     std::vector<const nxSimulatedApplication*> m_active;
     bool m_activeStale = true;
     std::vector<nxPlatformEvent> m_events;
+    // Something changed that may put an application out of line with its window:
+    // a window, a planned action, an event. Otherwise a period has nothing to follow.
+    bool m_followDue = true;
     double m_nextCheck = ScheduleCheckSeconds;
 };

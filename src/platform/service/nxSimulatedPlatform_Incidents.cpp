@@ -81,6 +81,7 @@ void nxSimulatedPlatform::RunDueActions(double now)
     {
         const Action action = std::move(m_actions.begin()->second);
         m_actions.erase(m_actions.begin());
+        m_followDue = true;
         if (nxSimulatedApplication* application = Find(action.id))
             Run(action, *application, now);
         else

@@ -132,7 +132,8 @@ TEST_F(SchemeStore, RandomAcceptedSchemesAndAssignmentsLoadBackEqual)
     store.Load();
     size_t accepted = 0;
     size_t refused = 0;
-    for (int round = 0; round < 300; ++round)
+    // Every change is written and synced to disk, so a round costs milliseconds.
+    for (int round = 0; round < 50; ++round)
     {
         bool nameKeepable = false;
         bool regionKeepable = false;
@@ -146,7 +147,7 @@ TEST_F(SchemeStore, RandomAcceptedSchemesAndAssignmentsLoadBackEqual)
 
         std::map<std::string, std::string> assignments;
         bool keepable = true;
-        for (uint32_t n = 1 + random.Below(3); n > 0; --n)
+        for (uint32_t n = 1 + random.Below(6); n > 0; --n)
         {
             bool idKeepable = false;
             bool schemeKeepable = false;
@@ -158,12 +159,12 @@ TEST_F(SchemeStore, RandomAcceptedSchemesAndAssignmentsLoadBackEqual)
         EXPECT_EQ(store.SaveAssignments(assignments).IsOK(), keepable);
         accepted += saved.IsOK() + keepable;
         refused += !saved.IsOK() + !keepable;
-        if (round % 20 == 19)
+        if (round % 10 == 9)
             ExpectReloadsEqual(store, "after round " + std::to_string(round));
     }
     ExpectReloadsEqual(store, "at the end");
-    EXPECT_GT(accepted, 300u);
-    EXPECT_GT(refused, 30u);
+    EXPECT_GT(accepted, 50u);
+    EXPECT_GT(refused, 10u);
 }
 
 TEST_F(SchemeStore, WhatItsLoaderWouldRefuseIsRefusedBeforeItIsWritten)
