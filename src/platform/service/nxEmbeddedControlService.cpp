@@ -41,7 +41,7 @@ std::string Quoted(const std::string& text)
 } // namespace
 
 nxEmbeddedControlService::nxEmbeddedControlService(Options options)
-    : m_options(std::move(options)),
+    : m_options(std::move(options)), m_optionsProblem(m_options.FindProblem()),
       m_utcAtZero(m_options.startUtcMicroseconds ? m_options.startUtcMicroseconds : RealUtcMicroseconds()),
       m_periodNanoseconds(std::max<int64_t>(1'000'000, ToNanoseconds(m_options.statusPeriodSeconds))),
       m_schemesFilePath(SchemesFilePath(m_options)), m_callerZones(m_options.timeZoneFolder),
@@ -50,11 +50,21 @@ nxEmbeddedControlService::nxEmbeddedControlService(Options options)
       m_nextLogStep(m_options.logMessagesPerSecond > 0 ? kLogStepNanoseconds : kNever),
       m_silences(m_options.silences), m_refused(m_options.refusedRequests)
 {
+    if (!m_optionsProblem.empty())
+    {
+        nxLog(nxLogLevelEnum(nxLogLevel::Error), kSource)
+            << "The embedded platform does not start: " << m_optionsProblem;
+        Options empty;
+        empty.serverCount = empty.clientCount = 0;
+        m_platform = std::make_unique<nxSimulatedPlatform>(empty, std::map<std::string, std::string>());
+        m_nextTick = m_nextLogStep = kNever;
+        InstallInstances();
+        return;
+    }
     LoadTimeZones();
     m_store.Load();
     m_platform = std::make_unique<nxSimulatedPlatform>(m_options, m_store.GetAssignments());
-    m_windows = ComputeWindows(UtcNow());
-    m_platform->Begin(m_windows);
+    m_platform->Begin(ComputeWindows(UtcNow()));
     InstallInstances();
 }
 
@@ -111,22 +121,26 @@ void nxEmbeddedControlService::RestoreInstances()
 std::string nxEmbeddedControlService::GetStartupProblems() const
 {
     std::lock_guard guard(m_lock);
-    const std::string& schemes = m_store.GetLoadProblem();
-    if (m_timeZoneProblem.empty() || schemes.empty())
-        return m_timeZoneProblem + schemes;
-    return m_timeZoneProblem + "\n" + schemes;
+    std::string problems;
+    for (const std::string& problem : {m_optionsProblem, m_timeZoneProblem, m_store.GetLoadProblem()})
+        if (!problem.empty())
+            problems += (problems.empty() ? "" : "\n") + problem;
+    return problems;
 }
 
-void nxEmbeddedControlService::Start()
+bool nxEmbeddedControlService::Start()
 {
+    if (!m_optionsProblem.empty())
+        return false;
     if (IsRunning())
-        return;
+        return true;
     {
         std::lock_guard guard(m_lock);
         m_stopping = false;
     }
     m_running.store(true, std::memory_order_release);
     m_thread = std::thread([this] { ThreadMain(); });
+    return true;
 }
 
 void nxEmbeddedControlService::Stop()
@@ -181,7 +195,8 @@ bool nxEmbeddedControlService::RunPending()
 
 bool nxEmbeddedControlService::Drive(const std::function<int64_t(int64_t)>& target)
 {
-    if (IsRunning() || m_deliveringThread.load(std::memory_order_acquire) == std::this_thread::get_id())
+    if (!m_optionsProblem.empty() || IsRunning() ||
+        m_deliveringThread.load(std::memory_order_acquire) == std::this_thread::get_id())
         return false;
     int64_t now = 0;
     {
@@ -212,23 +227,20 @@ bool nxEmbeddedControlService::PrepareStep(int64_t targetNanoseconds, nxPlatform
 {
     TakeRequests(step);
     const int64_t next = NextDueNanoseconds();
-    if (next > targetNanoseconds)
-    {
-        m_now = std::max(m_now, targetNanoseconds);
-        return false;
-    }
-    m_now = next;
-    if (m_nextTick == next)
+    const bool due = next <= targetNanoseconds;
+    m_now = due ? next : std::max(m_now, targetNanoseconds);
+    if (due && m_nextTick == next)
     {
         Tick(step);
         m_nextTick += m_periodNanoseconds;
     }
-    if (m_nextLogStep == next)
+    if (due && m_nextLogStep == next)
     {
         WriteLogs(step);
         m_nextLogStep += kLogStepNanoseconds;
     }
-    return true;
+    AnnounceEvents(step);
+    return due;
 }
 
 int64_t nxEmbeddedControlService::NextDueNanoseconds() const
@@ -241,29 +253,44 @@ void nxEmbeddedControlService::TakeRequests(nxPlatformStep& step)
     for (const nxPlatformStep::Answer& answer : m_answers)
         step.AddAnswer(answer);
     m_answers.clear();
+    // A feed held silent is a link that is down: what was asked over it is lost.
     for (const PendingSnapshot& pending : m_pendingSnapshots)
-        step.AddSnapshot({pending.callback, pending.context, pending.kind, pending.subscribed,
-                          m_platform->BuildImage(pending.kind, m_windows, NowSeconds(), m_utcAtZero)});
+        if (!IsSilent(pending.kind == nxServerValue ? Options::Feed::ServerStatus
+                                                    : Options::Feed::ClientStatus))
+            step.AddSnapshot({pending.callback, pending.context, pending.kind, pending.subscribed,
+                              m_platform->BuildImage(pending.kind, NowSeconds(), m_utcAtZero)});
     m_pendingSnapshots.clear();
 }
 
 void nxEmbeddedControlService::Tick(nxPlatformStep& step)
 {
-    m_windows = ComputeWindows(UtcNow());
-    m_platform->Tick(NowSeconds(), static_cast<double>(m_periodNanoseconds) / 1e9, m_windows);
+    m_platform->Tick(NowSeconds(), static_cast<double>(m_periodNanoseconds) / 1e9, ComputeWindows(UtcNow()));
     const std::pair<uint32_t, Options::Feed> feeds[] = {{nxServerValue, Options::Feed::ServerStatus},
                                                         {nxClientValue, Options::Feed::ClientStatus}};
     for (const auto& [kind, feed] : feeds)
         if (m_subscribers.HasStatusSubscriber(kind) && !IsSilent(feed))
-            step.AddBatch(kind, m_platform->BuildImage(kind, m_windows, NowSeconds(), m_utcAtZero));
+            step.AddBatch(kind, m_platform->BuildImage(kind, NowSeconds(), m_utcAtZero));
 }
 
+// The rate is for a platform where everything runs: fewer run at night, and write less.
 void nxEmbeddedControlService::WriteLogs(nxPlatformStep& step)
 {
-    if (!m_subscribers.HasLogSubscriber() || IsSilent(Options::Feed::Log))
+    if (!m_subscribers.HasLogSubscriber() || IsSilent(Options::Feed::Log) ||
+        m_platform->GetApplicationCount() == 0)
         return;
-    const uint32_t count = m_logs.CountForStep(m_options.logMessagesPerSecond, LogStepSeconds);
-    m_logs.Generate(count, *m_platform, UtcNow(), step.Messages());
+    const double active = static_cast<double>(m_platform->GetActiveApplications().size());
+    const double rate =
+        m_options.logMessagesPerSecond * active / static_cast<double>(m_platform->GetApplicationCount());
+    m_logs.Generate(m_logs.CountForStep(rate, LogStepSeconds), *m_platform, UtcNow(), step.Messages());
+}
+
+// What happened is announced in the step that shows it, or lost with a silent log feed.
+void nxEmbeddedControlService::AnnounceEvents(nxPlatformStep& step)
+{
+    const std::vector<nxPlatformEvent> events = m_platform->TakeEvents();
+    if (events.empty() || !m_subscribers.HasLogSubscriber() || IsSilent(Options::Feed::Log))
+        return;
+    nxLogStreamGenerator::Announce(events, *m_platform, UtcNow(), step.Messages());
 }
 
 nxSimulatedPlatform::SchemeWindows nxEmbeddedControlService::ComputeWindows(int64_t utcMicroseconds)
@@ -313,6 +340,13 @@ size_t nxEmbeddedControlService::GetApplicationCount() const
 {
     std::lock_guard guard(m_lock);
     return m_platform->GetApplicationCount();
+}
+
+bool nxEmbeddedControlService::GetApplicationStatus(const std::string& applicationId,
+                                                    nxApplicationStatus& status) const
+{
+    std::lock_guard guard(m_lock);
+    return m_platform->FillStatus(applicationId, NowSeconds(), m_utcAtZero, status);
 }
 
 void nxEmbeddedControlService::SilenceFeed(Options::Feed feed, double seconds)

@@ -32,7 +32,9 @@
 // RunPending), on the calling thread. Requests may come from any thread, callbacks
 // included. Once an unsubscribe returns, no call into that callback for that feed
 // runs or will run; a snapshot asked for without a subscription needs its callback
-// until it is answered.
+// until it is answered. A snapshot asked for while its feed is silent is never
+// answered, as over a link that is down. The ControlServer announces in the log what
+// happens on the platform, requests included.
 class nxEmbeddedControlService : public nxControlInterface,
                                  public nxSecurityInterface,
                                  public nxTimeZoneConverter
@@ -44,6 +46,8 @@ public:
     static constexpr const char* TimeZoneTableName = "date_time_zonespec_minimal.csv";
     static constexpr const char* SchemesFileName = "ScheduleSchemes.xml";
 
+    // Options out of range (Options::FindProblem) leave it with no applications: it
+    // does not start or move, and refuses every request with that problem.
     explicit nxEmbeddedControlService(Options options = Options());
     // Stops the thread; nothing is delivered afterwards, whoever is still subscribed.
     ~nxEmbeddedControlService() override;
@@ -51,13 +55,14 @@ public:
     nxEmbeddedControlService& operator=(const nxEmbeddedControlService&) = delete;
 
     // Not from inside a callback of this service. Stop waits for a delivery in
-    // progress, so it must not be called holding a lock that callbacks take.
-    void Start();
+    // progress, so it must not be called holding a lock that callbacks take. Start
+    // answers false when the options were refused.
+    bool Start();
     void Stop();
     bool IsRunning() const { return m_running.load(std::memory_order_acquire); }
 
-    // Each answers false, doing nothing, while the thread runs or from inside a
-    // delivery; time never goes back.
+    // Each answers false, doing nothing, while the thread runs, from inside a
+    // delivery or when the options were refused; time never goes back.
     bool AdvanceTo(double platformSeconds);
     bool RunFor(double seconds);
     // Delivers what has been asked for so far, without moving time.
@@ -66,9 +71,14 @@ public:
     double GetPlatformSeconds() const;
     int64_t GetUtcMicroseconds() const;
     size_t GetApplicationCount() const;
-    // What went wrong reading the time-zone table and the schemes file when it was
-    // made, for the operator; empty when nothing did.
+    // One application as the next image will show it, unless something happens first;
+    // false when the image does not hold it. For tests that follow the platform closely.
+    bool GetApplicationStatus(const std::string& applicationId, nxApplicationStatus& status) const;
+    // What went wrong with the options, the time-zone table and the schemes file when
+    // it was made, for the operator; empty when nothing did.
     std::string GetStartupProblems() const;
+    // The problem of the options it was made with; empty when they were in range.
+    const std::string& GetOptionsProblem() const { return m_optionsProblem; }
     const std::string& GetSchemesFilePath() const { return m_schemesFilePath; }
     static std::string DefaultDataFolder();
 
@@ -135,6 +145,7 @@ private:
     void TakeRequests(nxPlatformStep& step);
     void Tick(nxPlatformStep& step);
     void WriteLogs(nxPlatformStep& step);
+    void AnnounceEvents(nxPlatformStep& step);
     nxSimulatedPlatform::SchemeWindows ComputeWindows(int64_t utcMicroseconds);
     int64_t NextDueNanoseconds() const;
     double NowSeconds() const { return static_cast<double>(m_now) / 1e9; }
@@ -150,6 +161,7 @@ private:
     nxErrorEnum CheckAssignments(const std::vector<nxApplicationScheduleAssignment*>& assignments) const;
 
     const Options m_options;
+    const std::string m_optionsProblem;
     const int64_t m_utcAtZero;
     const int64_t m_periodNanoseconds;
     const std::string m_schemesFilePath;
@@ -164,7 +176,6 @@ private:
     nxScheduleSchemeStore m_store;
     std::unique_ptr<nxSimulatedPlatform> m_platform;
     nxLogStreamGenerator m_logs;
-    nxSimulatedPlatform::SchemeWindows m_windows;
     std::set<std::string> m_regionsReported;
     int64_t m_now = 0;
     int64_t m_nextTick;

@@ -33,6 +33,8 @@ nxErrorEnum NotSubscribed(const std::string& feed)
 
 nxErrorEnum nxEmbeddedControlService::Refusal(Options::Request request, const char* what) const
 {
+    if (!m_optionsProblem.empty())
+        return nxErrorEnum(nxErrorEnum::Refused, "The embedded platform did not start: " + m_optionsProblem);
     std::lock_guard guard(m_lock);
     if (!m_refused.count(request))
         return nxErrorEnum();
@@ -198,7 +200,16 @@ nxErrorEnum nxEmbeddedControlService::SaveApplicationScheduleDefinition(const nx
     if (!refused.IsOK())
         return refused;
     std::lock_guard guard(m_lock);
-    return m_store.Save(schedule, m_scheduleZones);
+    const nxErrorEnum saved = m_store.Save(schedule, m_scheduleZones);
+    if (saved.IsOK())
+    {
+        nxPlatformEvent event;
+        event.kind = nxPlatformEvent::Kind::SchemeSaved;
+        event.scheme = schedule.GetScheduleName();
+        event.version = std::to_string(m_store.Find(event.scheme)->GetVersion().GetValue());
+        m_platform->Announce(std::move(event));
+    }
+    return saved;
 }
 
 nxErrorEnum nxEmbeddedControlService::DeleteApplicationScheduleInstance(const std::string& name)
@@ -207,7 +218,15 @@ nxErrorEnum nxEmbeddedControlService::DeleteApplicationScheduleInstance(const st
     if (!refused.IsOK())
         return refused;
     std::lock_guard guard(m_lock);
-    return m_store.Delete(name, m_platform->CountWithScheme(name));
+    const nxErrorEnum deleted = m_store.Delete(name, m_platform->CountWithScheme(name));
+    if (deleted.IsOK())
+    {
+        nxPlatformEvent event;
+        event.kind = nxPlatformEvent::Kind::SchemeDeleted;
+        event.scheme = name;
+        m_platform->Announce(std::move(event));
+    }
+    return deleted;
 }
 
 nxErrorEnum nxEmbeddedControlService::SaveApplicationScheduleAssignments(

@@ -9,6 +9,8 @@
 
 // Everything the embedded platform can be told when it is made; the program fills it
 // from its command line. Times are platform seconds: seconds since the platform began.
+// FindProblem names the first option out of its range; a platform made with such
+// options does not start.
 struct nxEmbeddedPlatformOptions
 {
     // The streams a fault can silence.
@@ -60,15 +62,22 @@ struct nxEmbeddedPlatformOptions
 
     // Every subscribed kind receives its whole image once per period.
     double statusPeriodSeconds = 1.0;
-    // Log messages per second, over all applications.
+
+    // Log messages per second, over all applications, while every application runs;
+    // stopped and silent applications write nothing, so the log is quieter at night.
     double logMessagesPerSecond = 20.0;
 
-    // How often things go wrong, per application and hour of platform time.
+    // How often things go wrong, per application and hour of platform time. Nothing
+    // goes wrong by chance in the first minute, which plays a fixed opening instead.
     double lateHeartbeatsPerHour = 2.0;
+    // A new process replaces the running one.
     double restartsPerHour = 0.2;
+    // It falls silent and goes Missing; most come back within minutes.
     double stopsReportingPerHour = 0.05;
-    // Per server pair and hour: the backup takes over the primary role.
-    double failoversPerHour = 0.1;
+    // Inside its scheduled hours a restart fails and it stays down for minutes.
+    double failedRestartsPerHour = 0.0005;
+    // Per server pair and hour: the primary crashes and its backup takes over.
+    double failoversPerHour = 0.01;
     // Seconds without a heartbeat before an application counts as Missing.
     double missingAfterSeconds = 10.0;
 
@@ -85,4 +94,8 @@ struct nxEmbeddedPlatformOptions
     // Faults for demonstrations and tests.
     std::vector<Silence> silences;
     std::set<Request> refusedRequests;
+
+    // Empty when every option lies in its range; otherwise the first that does not,
+    // named as on the command line ("--late-heartbeats-per-hour"), with its range.
+    std::string FindProblem() const;
 };

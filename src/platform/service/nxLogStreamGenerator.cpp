@@ -8,6 +8,7 @@
 
 #include "platform/base/nxApplicationTypeEnum.h"
 #include "platform/messaging/nxLogMessage.h"
+#include "platform/service/nxPlatformAnnouncer.h"
 #include "platform/service/nxSimulatedPlatform.h"
 
 namespace
@@ -15,8 +16,8 @@ namespace
 constexpr uint64_t kLogStream = 2;
 constexpr uint32_t kAnyType = 0;
 constexpr uint32_t kAddressed = 1; // texts for a message addressed to one user
-constexpr double kControlServerShare = 0.05;
 constexpr double kAddressedShare = 0.04;
+constexpr const char* kControlServer = "ControlServer";
 
 struct Template
 {
@@ -26,8 +27,9 @@ struct Template
     const char* text;
 };
 
-// Levels 31..38, per thousand messages.
-constexpr std::array<uint32_t, 8> kLevelWeights = {120, 400, 180, 120, 80, 50, 48, 2};
+// Levels 31..37, per thousand messages: mostly routine, errors rare; 38 only
+// announces an incident.
+constexpr std::array<uint32_t, 7> kLevelWeights = {150, 450, 200, 110, 60, 25, 5};
 
 constexpr Template kTemplates[] = {
     {31, 33, nxAppType::OrderRouter, "Order {ord} routed to {exch}: {qty} {sym} @ {px}"},
@@ -43,10 +45,6 @@ constexpr Template kTemplates[] = {
     {31, 33, nxAppType::ExchangeGateway, "Heartbeat to {exch} answered in {ms} ms"},
     {34, 36, nxAppType::ExchangeGateway, "Resend request from {exch} for sequence {seq}"},
     {37, 37, nxAppType::ExchangeGateway, "Connection to {exch} lost; reconnecting in {s} s"},
-    {31, 33, nxAppType::ControlServer, "Application {app} registered from {host}"},
-    {31, 33, nxAppType::ControlServer, "Schedule check: {n} applications running as expected"},
-    {34, 36, nxAppType::ControlServer, "Heartbeat from {app} on {host} late by {s} s"},
-    {37, 37, nxAppType::ControlServer, "Application {app} on {host} stopped reporting"},
     {31, 33, nxAppType::TraderWorkstation, "User {user} opened an order ticket for {sym}"},
     {31, 33, nxAppType::AutoTrader, "Strategy {strategy} sent {n} orders"},
     {31, 33, nxAppType::SpreadsheetLink, "Sheet refreshed: {n} cells updated"},
@@ -56,9 +54,8 @@ constexpr Template kTemplates[] = {
     {34, 36, kAnyType, "Queue to {host} holds {n} messages"},
     {34, 36, kAnyType, "Garbage collection took {ms} ms"},
     {37, 37, kAnyType, "Lost connection to {host}; retrying in {s} s"},
-    {38, 38, kAnyType, "FATAL: database on {host} unreachable; trading halted"},
     {31, 36, kAddressed, "Order {ord} for {user}: {qty} {sym} @ {px} filled"},
-    {34, 38, kAddressed, "Order {ord} for {user} rejected: {reason}"},
+    {34, 37, kAddressed, "Order {ord} for {user} rejected: {reason}"},
 };
 
 struct NumberField
@@ -108,49 +105,64 @@ uint32_t nxLogStreamGenerator::CountForStep(double messagesPerSecond, double sec
     return static_cast<uint32_t>(whole);
 }
 
-void nxLogStreamGenerator::Generate(uint32_t count, const nxSimulatedPlatform& platform,
-                                    int64_t utcMicroseconds,
-                                    std::vector<std::unique_ptr<nxLogMessage>>& messages)
+void nxLogStreamGenerator::Generate(uint32_t count, nxSimulatedPlatform& platform, int64_t utcMicroseconds,
+                                    Messages& messages)
 {
+    const Sources& sources = platform.GetActiveApplications();
+    if (sources.empty())
+        return;
     const nxDateTime written = nxDateTime::FromUtcMicroseconds(utcMicroseconds);
     const auto& users = platform.GetUsers();
     for (uint32_t i = 0; i < count; ++i)
     {
         auto message = std::make_unique<nxLogMessage>();
-        const Source source = PickSource(platform);
+        const nxSimulatedApplication::Identity& source =
+            sources[m_random.Below(static_cast<uint32_t>(sources.size()))]->GetIdentity();
         uint32_t level = PickLevel();
-        std::string user;
+        Writer writer{sources, platform, source.host, {}};
         const char* text = nullptr;
         if (!users.empty() && m_random.Chance(kAddressedShare))
         {
             const auto& addressee = users[m_random.Below(static_cast<uint32_t>(users.size()))];
             message->SetDestinationUserID(nxUInt32ValueWrapper(addressee.id));
-            user = addressee.name;
+            writer.user = addressee.name;
             level = std::max(level, nxLogLevel::Info);
             text = PickTemplate(level, kAddressed);
         }
         message->SetLogLevel(nxLogLevelEnum(level));
         message->SetHostName(source.host);
-        message->SetApplicationName(source.application);
-        message->SetLogEntry(Expand(text ? text : PickTemplate(level, source.type), platform, user));
+        message->SetApplicationName(source.name);
+        message->SetLogEntry(Expand(text ? text : PickTemplate(level, source.type), writer));
         message->SetTimeStamp(written);
         messages.push_back(std::move(message));
     }
 }
 
-nxLogStreamGenerator::Source nxLogStreamGenerator::PickSource(const nxSimulatedPlatform& platform)
+void nxLogStreamGenerator::Announce(const std::vector<nxPlatformEvent>& events,
+                                    const nxSimulatedPlatform& platform, int64_t utcMicroseconds,
+                                    Messages& messages)
 {
-    const nxSimulatedApplication* application = platform.PickApplication(m_random);
-    if (m_random.Chance(kControlServerShare))
+    const nxSimulatedApplication* announcer = platform.FindAnnouncer();
+    const nxDateTime written = nxDateTime::FromUtcMicroseconds(utcMicroseconds);
+    std::vector<nxPlatformAnnouncer::Line> lines;
+    for (const nxPlatformEvent& event : events)
     {
-        const nxSimulatedApplication* control = platform.FindControlServer();
-        return {"ControlServer", control ? control->GetIdentity().host : std::string("localhost"),
-                nxAppType::ControlServer};
+        lines.clear();
+        nxPlatformAnnouncer::Write(event, lines);
+        for (nxPlatformAnnouncer::Line& line : lines)
+        {
+            if (line.fromControlServer && !announcer)
+                continue;
+            auto message = std::make_unique<nxLogMessage>();
+            message->SetLogLevel(nxLogLevelEnum(line.level));
+            message->SetHostName(line.fromControlServer ? announcer->GetIdentity().host : event.subject.host);
+            message->SetApplicationName(line.fromControlServer ? std::string(kControlServer)
+                                                               : event.subject.name);
+            message->SetLogEntry(std::move(line.text));
+            message->SetTimeStamp(written);
+            messages.push_back(std::move(message));
+        }
     }
-    if (!application)
-        return {"ControlServer", "localhost", nxAppType::ControlServer};
-    const nxSimulatedApplication::Identity& identity = application->GetIdentity();
-    return {identity.name, identity.host, identity.type};
 }
 
 uint32_t nxLogStreamGenerator::PickLevel()
@@ -183,8 +195,7 @@ const char* nxLogStreamGenerator::PickTemplate(uint32_t level, uint32_t type)
     return "Status normal";
 }
 
-std::string nxLogStreamGenerator::Expand(const char* text, const nxSimulatedPlatform& platform,
-                                         const std::string& user)
+std::string nxLogStreamGenerator::Expand(const char* text, const Writer& writer)
 {
     std::string out;
     out.reserve(64);
@@ -198,14 +209,13 @@ std::string nxLogStreamGenerator::Expand(const char* text, const nxSimulatedPlat
             break;
         }
         out += rest.substr(0, open);
-        AppendField(out, rest.substr(open + 1, close - open - 1), platform, user);
+        AppendField(out, rest.substr(open + 1, close - open - 1), writer);
         rest.remove_prefix(close + 1);
     }
     return out;
 }
 
-void nxLogStreamGenerator::AppendField(std::string& out, std::string_view field,
-                                       const nxSimulatedPlatform& platform, const std::string& user)
+void nxLogStreamGenerator::AppendField(std::string& out, std::string_view field, const Writer& writer)
 {
     for (const NumberField& number : kNumberFields)
         if (field == number.name)
@@ -223,15 +233,18 @@ void nxLogStreamGenerator::AppendField(std::string& out, std::string_view field,
         }
     if (field == "px")
         return AppendPrice(out);
-    const auto& users = platform.GetUsers();
+    const auto& users = writer.platform.GetUsers();
     if (field == "user")
     {
-        out += !user.empty() || users.empty() ? user : users[m_random.Below(uint32_t(users.size()))].name;
+        out += !writer.user.empty() || users.empty() ? writer.user
+                                                     : users[m_random.Below(uint32_t(users.size()))].name;
         return;
     }
-    const nxSimulatedApplication* other = platform.PickApplication(m_random);
-    if (other)
-        out += field == "app" ? other->GetIdentity().name : other->GetIdentity().host;
+    // "host": another host the application talks to, not its own.
+    const auto count = static_cast<uint32_t>(writer.sources.size());
+    const uint32_t pick = m_random.Below(count);
+    const std::string& host = writer.sources[pick]->GetIdentity().host;
+    out += host != writer.host || count == 1 ? host : writer.sources[(pick + 1) % count]->GetIdentity().host;
 }
 
 void nxLogStreamGenerator::AppendNumber(std::string& out, uint32_t low, uint32_t high)

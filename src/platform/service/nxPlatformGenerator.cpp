@@ -11,19 +11,23 @@
 
 namespace
 {
+// Applications keep the hours of their own region: a Tokyo order router trades on
+// Tokyo hours, not on London's.
 struct Site
 {
     const char* location;
     const char* code;
-    const char* scheme; // the trading hours its desks keep
+    const char* region;
+    const char* serverScheme; // the hours its weekday servers keep
+    const char* deskScheme;   // the trading hours its desks keep
 };
 
-constexpr std::array<Site, 6> kSites = {{{"London", "ldn", "LondonHours"},
-                                         {"New York", "nyc", "NewYorkHours"},
-                                         {"Chicago", "chi", "NewYorkHours"},
-                                         {"Frankfurt", "fra", "LondonHours"},
-                                         {"Tokyo", "tky", "TokyoHours"},
-                                         {"Singapore", "sgp", "TokyoHours"}}};
+constexpr std::array<Site, 6> kSites = {{{"London", "ldn", "Europe", "Weekdays", "LondonHours"},
+                                         {"New York", "nyc", "Americas", "NewYorkHours", "NewYorkHours"},
+                                         {"Chicago", "chi", "Americas", "FuturesOvernight", "NewYorkHours"},
+                                         {"Frankfurt", "fra", "Europe", "Weekdays", "LondonHours"},
+                                         {"Tokyo", "tky", "Asia", "TokyoHours", "TokyoHours"},
+                                         {"Singapore", "sgp", "Asia", "TokyoHours", "TokyoHours"}}};
 // Most hosts and desks are in London and New York.
 constexpr std::array<int, 8> kSiteCycle = {0, 1, 0, 1, 2, 3, 4, 5};
 
@@ -33,18 +37,20 @@ struct Kind
     const char* code;
     const char* name;
     const char* account; // the service account servers run under; empty for clients
-    const char* scheme;  // its usual scheme; empty: its site's
+    const char* scheme;  // its usual scheme; empty: its site's, or its exchange's
     bool paired;
     uint32_t weight;
 };
 
 constexpr std::array<Kind, 5> kServerKinds = {{
-    {nxAppType::OrderRouter, "ORR", "OrderRouter", "svc_orders", "Weekdays", true, 25},
+    {nxAppType::OrderRouter, "ORR", "OrderRouter", "svc_orders", "", true, 25},
     {nxAppType::MarketDataServer, "MDS", "MarketDataServer", "svc_mktdata", "24x7", false, 25},
-    {nxAppType::PriceServer, "PRS", "PriceServer", "svc_pricing", "Weekdays", true, 15},
+    {nxAppType::PriceServer, "PRS", "PriceServer", "svc_pricing", "", true, 15},
     {nxAppType::RiskServer, "RSK", "RiskServer", "svc_risk", "24x7", true, 15},
-    {nxAppType::PositionServer, "POS", "PositionServer", "svc_positions", "Weekdays", true, 10},
+    {nxAppType::PositionServer, "POS", "PositionServer", "svc_positions", "", true, 10},
 }};
+constexpr const Kind& kRiskServer = kServerKinds[3];
+constexpr const Kind& kMarketData = kServerKinds[1];
 constexpr Kind kGateway = {nxAppType::ExchangeGateway, "GWY", "ExchangeGateway", "svc_gateway", "", true, 10};
 constexpr Kind kControlServer = {
     nxAppType::ControlServer, "CTL", "ControlServer", "svc_control", "24x7", true, 0};
@@ -54,22 +60,24 @@ constexpr std::array<Kind, 5> kClientKinds = {{
     {nxAppType::RiskMonitor, "RMN", "RiskMonitor", "", "", false, 15},
     {nxAppType::AdminConsole, "ADM", "AdminConsole", "", "", false, 5},
     {nxAppType::SpreadsheetLink, "XLS", "SpreadsheetLink", "", "", false, 20},
-    {nxAppType::AutoTrader, "ATR", "AutoTrader", "", "Weekdays", false, 15},
+    {nxAppType::AutoTrader, "ATR", "AutoTrader", "", "", false, 15},
 }};
 
+// A gateway keeps its exchange's hours and runs in the exchange's region.
 struct Exchange
 {
     const char* code;
     const char* scheme;
+    const char* region;
 };
-constexpr std::array<Exchange, 8> kExchanges = {{{"LSE", "LondonHours"},
-                                                 {"XETRA", "LondonHours"},
-                                                 {"EURONEXT", "LondonHours"},
-                                                 {"NYSE", "NewYorkHours"},
-                                                 {"CME", "NewYorkHours"},
-                                                 {"TSE", "TokyoHours"},
-                                                 {"HKEX", "TokyoHours"},
-                                                 {"SGX", "TokyoHours"}}};
+constexpr std::array<Exchange, 8> kExchanges = {{{"LSE", "LondonHours", "Europe"},
+                                                 {"XETRA", "LondonHours", "Europe"},
+                                                 {"EURONEXT", "LondonHours", "Europe"},
+                                                 {"NYSE", "NewYorkHours", "Americas"},
+                                                 {"CME", "FuturesOvernight", "Americas"},
+                                                 {"TSE", "TokyoHours", "Asia"},
+                                                 {"HKEX", "TokyoHours", "Asia"},
+                                                 {"SGX", "TokyoHours", "Asia"}}};
 
 constexpr std::array<const char*, 6> kRoles = {"trader", "trader", "sales", "risk", "quant", "ops"};
 
@@ -108,6 +116,14 @@ template <size_t N> const Kind& PickKind(const std::array<Kind, N>& kinds, nxPla
     return kinds.back();
 }
 
+const Site& SiteOf(const std::string& location)
+{
+    for (const Site& site : kSites)
+        if (location == site.location)
+            return site;
+    return kSites[0];
+}
+
 // Desks keep their site's hours; a few applications are ignored or have no scheme.
 std::string ClientScheme(const Kind& kind, const std::string& location, nxPlatformRandom& random)
 {
@@ -117,10 +133,7 @@ std::string ClientScheme(const Kind& kind, const std::string& location, nxPlatfo
         return {};
     if (*kind.scheme)
         return kind.scheme;
-    for (const Site& site : kSites)
-        if (location == site.location)
-            return site.scheme;
-    return kSites[0].scheme;
+    return SiteOf(location).deskScheme;
 }
 
 class ServerBuilder
@@ -132,44 +145,75 @@ public:
     {
     }
 
-    void AddPair(const Kind& kind)
+    // ignorable: whether the scheme may be "Ignore", as it is for a few servers.
+    void AddPair(const Kind& kind, bool ignorable = true)
     {
         const uint32_t first = m_counts[kind.code] + 1;
         m_counts[kind.code] += 2;
         const uint32_t number = (first + 1) / 2;
-        const size_t host = m_random.Below(static_cast<uint32_t>(m_hosts.size()));
+        const size_t host = PickHost(kind, number);
         const std::string instance = Instance(kind, number, host);
-        const std::string scheme = Scheme(kind, number);
+        const std::string scheme = Scheme(kind, number, host, ignorable);
         const std::string idA = Id(kind.code, first);
         const std::string idB = Id(kind.code, first + 1);
         Add(kind, idA, instance + "A", host, nxFTState::Primary, idB, scheme);
-        Add(kind, idB, instance + "B", (host + 1) % m_hosts.size(), nxFTState::Backup, idA, scheme);
+        Add(kind, idB, instance + "B", PartnerHost(host), nxFTState::Backup, idA, scheme);
     }
 
-    void AddSingle(const Kind& kind)
+    void AddSingle(const Kind& kind, bool ignorable = true)
     {
         const uint32_t number = ++m_counts[kind.code];
-        const size_t host = m_random.Below(static_cast<uint32_t>(m_hosts.size()));
+        const size_t host = PickHost(kind, number);
         Add(kind, Id(kind.code, number), Instance(kind, number, host), host, nxFTState::Standalone, "",
-            Scheme(kind, number));
+            Scheme(kind, number, host, ignorable));
     }
 
 private:
+    static const Exchange& ExchangeOf(uint32_t number)
+    {
+        return kExchanges[(number - 1) % kExchanges.size()];
+    }
+
+    // Any host; a gateway's in its exchange's region when there is one.
+    size_t PickHost(const Kind& kind, uint32_t number)
+    {
+        const char* region = kind.type == nxAppType::ExchangeGateway ? ExchangeOf(number).region : nullptr;
+        std::vector<size_t> candidates;
+        for (size_t host = 0; region && host < m_hosts.size(); ++host)
+            if (m_hosts[host].region == region)
+                candidates.push_back(host);
+        if (candidates.empty())
+            return m_random.Below(static_cast<uint32_t>(m_hosts.size()));
+        return candidates[m_random.Below(static_cast<uint32_t>(candidates.size()))];
+    }
+
+    // Another host of the same region, so the pair keeps one region's hours; the next
+    // host when the region has no other.
+    size_t PartnerHost(size_t host)
+    {
+        std::vector<size_t> candidates;
+        for (size_t other = 0; other < m_hosts.size(); ++other)
+            if (other != host && m_hosts[other].region == m_hosts[host].region)
+                candidates.push_back(other);
+        if (candidates.empty())
+            return (host + 1) % m_hosts.size();
+        return candidates[m_random.Below(static_cast<uint32_t>(candidates.size()))];
+    }
+
     std::string Instance(const Kind& kind, uint32_t number, size_t host) const
     {
         if (kind.type == nxAppType::ExchangeGateway)
-            return std::string(kExchanges[(number - 1) % kExchanges.size()].code) + "-" +
-                   std::to_string(number);
+            return std::string(ExchangeOf(number).code) + "-" + std::to_string(number);
         return m_hosts[host].name.substr(0, 3) + "-" + std::to_string(number);
     }
 
-    std::string Scheme(const Kind& kind, uint32_t number)
+    std::string Scheme(const Kind& kind, uint32_t number, size_t host, bool ignorable)
     {
-        if (kind.type != nxAppType::ControlServer && m_random.Chance(0.05))
+        if (ignorable && kind.type != nxAppType::ControlServer && m_random.Chance(0.05))
             return nxScheduleSchemeStore::IgnoreScheme;
         if (kind.type == nxAppType::ExchangeGateway)
-            return kExchanges[(number - 1) % kExchanges.size()].scheme;
-        return kind.scheme;
+            return ExchangeOf(number).scheme;
+        return *kind.scheme ? kind.scheme : SiteOf(m_hosts[host].location).serverScheme;
     }
 
     void Add(const Kind& kind, std::string id, std::string instance, size_t host, uint32_t role,
@@ -213,7 +257,7 @@ std::vector<nxPlatformGenerator::Host> nxPlatformGenerator::MakeHosts(uint32_t c
     for (uint32_t i = 0; i < count; ++i)
     {
         const Site& site = kSites[kSiteCycle[i % kSiteCycle.size()]];
-        hosts.push_back({Numbered(std::string(site.code) + "-app", i + 1, 2), site.location});
+        hosts.push_back({Numbered(std::string(site.code) + "-app", i + 1, 2), site.location, site.region});
     }
     return hosts;
 }
@@ -237,6 +281,13 @@ void nxPlatformGenerator::AddServers(uint32_t count, const std::vector<Host>& ho
     ServerBuilder builder(hosts, random, servers);
     if (count >= 2)
         builder.AddPair(kControlServer);
+    // Every platform of some size has a pair and a server that always run, so every
+    // opening can show a failover and a silent server, whatever the day and hour.
+    if (count >= 5)
+    {
+        builder.AddPair(kRiskServer, false);
+        builder.AddSingle(kMarketData, false);
+    }
     while (servers.size() < count)
     {
         const Kind& kind = random.Chance(0.1) ? kGateway : PickKind(kServerKinds, random);

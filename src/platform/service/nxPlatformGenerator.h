@@ -11,8 +11,9 @@ class nxPlatformRandom;
 
 // Makes the hosts, users and applications of a platform from its options and seed:
 // a ControlServer pair, fault-tolerant server pairs and market-data servers on the
-// server hosts, and client applications on their users' workstations. Every
-// application starts out running; the platform then applies the schedules.
+// server hosts, and client applications on their users' workstations. Each keeps the
+// hours of its own region (a gateway those of its exchange), and a pair runs in one
+// region. Every application starts out running; the platform then applies the schedules.
 class nxPlatformGenerator
 {
 public:
@@ -37,6 +38,7 @@ public:
     {
         std::string name;
         std::string location;
+        std::string region; // Europe, Americas or Asia
     };
 
 private:

@@ -28,9 +28,15 @@ public:
     uint32_t Below(uint32_t count) { return count ? static_cast<uint32_t>((Next() >> 32) * count >> 32) : 0; }
     bool Chance(double probability) { return NextDouble() < probability; }
 
-    // A whole number of events whose mean is expected: its whole part, plus one by chance.
+    // A whole number of events whose mean is expected: its whole part, plus one by
+    // chance. Nothing for a mean that is not a positive number; at most MaxCount.
+    static constexpr uint32_t MaxCount = 1u << 24;
     uint32_t Count(double expected)
     {
+        if (!(expected > 0.0))
+            return 0;
+        if (expected >= MaxCount)
+            return MaxCount;
         const double whole = std::floor(expected);
         return static_cast<uint32_t>(whole) + (Chance(expected - whole) ? 1u : 0u);
     }

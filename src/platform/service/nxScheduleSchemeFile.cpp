@@ -154,14 +154,18 @@ nxErrorEnum nxScheduleSchemeFile::Save(const Contents& contents) const
 {
     nxXMLDocument document(kRoot);
     nxXMLElement root = document.GetRootElement();
+    bool written = true;
     for (const auto& [name, scheme] : contents.schemes)
-        WriteScheme(root, scheme);
+        written = WriteScheme(root, scheme) && written;
     for (const auto& [application, scheme] : contents.assignments)
     {
         nxXMLElement assignment = root.AddChildElement("Assignment");
-        assignment.SetAttribute("application", application);
-        assignment.SetAttribute("scheme", scheme);
+        written = assignment.SetAttribute("application", application) && written;
+        written = assignment.SetAttribute("scheme", scheme) && written;
     }
+    // Never a file that reads back otherwise than what was meant.
+    if (!written)
+        return nxErrorEnum(nxErrorEnum::FileError, "a text cannot be kept in the schedule schemes file");
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::path(m_path).parent_path();
     if (!folder.empty() && !std::filesystem::create_directories(folder, error) && error)
@@ -170,24 +174,28 @@ nxErrorEnum nxScheduleSchemeFile::Save(const Contents& contents) const
     return document.SaveToFile(m_path);
 }
 
-void nxScheduleSchemeFile::WriteScheme(nxXMLElement& parent, const nxApplicationSchedule& scheme)
+bool nxScheduleSchemeFile::WriteScheme(nxXMLElement& parent, const nxApplicationSchedule& scheme)
 {
     nxXMLElement element = parent.AddChildElement("Scheme");
-    element.SetAttribute("name", scheme.GetScheduleName());
-    element.SetAttribute("region", scheme.GetTimeZoneRegion());
-    element.SetAttribute("version", nxStringHelper::GetAsString(scheme.GetVersion().GetValue()));
-    element.SetAttribute("startsInTheEvening", nxStringHelper::GetAsString(scheme.GetStartsInTheEvening()));
-    element.SetAttribute("ignoreDailyShutdown", nxStringHelper::GetAsString(scheme.GetIgnoreDailyShutdown()));
-    for (int day = 0; day < nxApplicationSchedule::DaysPerWeek; ++day)
+    bool written =
+        element.SetAttribute("name", scheme.GetScheduleName()) &&
+        element.SetAttribute("region", scheme.GetTimeZoneRegion()) &&
+        element.SetAttribute("version", nxStringHelper::GetAsString(scheme.GetVersion().GetValue())) &&
+        element.SetAttribute("startsInTheEvening",
+                             nxStringHelper::GetAsString(scheme.GetStartsInTheEvening())) &&
+        element.SetAttribute("ignoreDailyShutdown",
+                             nxStringHelper::GetAsString(scheme.GetIgnoreDailyShutdown()));
+    for (int day = 0; day < nxApplicationSchedule::DaysPerWeek && written; ++day)
     {
         const nxApplicationScheduleForDay& times = scheme.GetScheduleForDay(day);
         if (times.GetStartTime().IsNull() && times.GetStopTime().IsNull())
             continue;
         nxXMLElement dayElement = element.AddChildElement("Day");
-        dayElement.SetAttribute("day", nxStringHelper::GetAsString(static_cast<int32_t>(day)));
-        dayElement.SetAttribute("start", times.GetStartTime().GetAsString());
-        dayElement.SetAttribute("stop", times.GetStopTime().GetAsString());
+        written = dayElement.SetAttribute("day", nxStringHelper::GetAsString(static_cast<int32_t>(day))) &&
+                  dayElement.SetAttribute("start", times.GetStartTime().GetAsString()) &&
+                  dayElement.SetAttribute("stop", times.GetStopTime().GetAsString());
     }
+    return written;
 }
 
 std::string nxScheduleSchemeFile::SetAside(std::string& problem) const

@@ -37,7 +37,8 @@ private:
     static bool ReadScheme(nxXMLElement& element, nxApplicationSchedule& scheme, std::string& problem);
     static bool ReadAttributes(nxXMLElement& element, nxApplicationSchedule& scheme, std::string& problem);
     static bool ReadDay(nxXMLElement& element, nxApplicationSchedule& scheme, std::string& problem);
-    static void WriteScheme(nxXMLElement& parent, const nxApplicationSchedule& scheme);
+    // False when a text could not be set (the element layer refuses what it cannot keep).
+    static bool WriteScheme(nxXMLElement& parent, const nxApplicationSchedule& scheme);
     nxErrorEnum Refuse(const std::string& problem) const;
 
     std::string m_path;

@@ -33,12 +33,14 @@ public:
     const std::map<std::string, std::string>& GetAssignments() const { return m_contents.assignments; }
 
     // A new scheme (null version) gets version 1; saving over a scheme needs its
-    // current version and increments it. Regions are checked against zones when it
-    // holds a table.
+    // current version and increments it; a version for a name it does not hold is a
+    // conflict (the scheme was deleted meanwhile). Names and regions are text the
+    // file keeps as it is; regions are checked against zones when it holds a table.
+    // What it accepts, the next Load reads back the same.
     nxErrorEnum Save(const nxApplicationSchedule& scheme, const nxZoneSpecTimeZoneConverter& zones);
     // Refused while usedBy applications have the scheme.
     nxErrorEnum Delete(const std::string& name, size_t usedBy);
-    // application id -> scheme name (empty: none).
+    // application id (not empty) -> scheme name (empty: none).
     nxErrorEnum SaveAssignments(const std::map<std::string, std::string>& assignments);
 
     static std::map<std::string, nxApplicationSchedule> DemoSchemes();
@@ -46,6 +48,7 @@ public:
 private:
     static nxErrorEnum Validate(const nxApplicationSchedule& scheme,
                                 const nxZoneSpecTimeZoneConverter& zones);
+    nxErrorEnum NextVersion(const nxApplicationSchedule& scheme, nxApplicationSchedule& saved) const;
     nxErrorEnum Commit(nxScheduleSchemeFile::Contents contents, const std::string& what);
     void UseDemoSchemesAfter(const nxErrorEnum& loadError);
 

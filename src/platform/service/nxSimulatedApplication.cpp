@@ -23,23 +23,27 @@ nxSimulatedApplication::nxSimulatedApplication(Identity identity, std::string sc
     m_latency = m_averageLatency = m_baseLatency;
 }
 
-void nxSimulatedApplication::Advance(double now, double missingAfterSeconds, nxPlatformRandom& random)
+nxSimulatedApplication::Outcome nxSimulatedApplication::Advance(double now, double missingAfterSeconds,
+                                                                nxPlatformRandom& random)
 {
+    Outcome outcome;
     if (!IsRunning())
-        return;
+        return outcome;
     if (!m_reporting)
     {
-        if (m_returnAt >= 0.0 && now >= m_returnAt)
-            Restart(now, random);
-        else if (now - m_lastHeartbeat > missingAfterSeconds)
+        if (!m_missing && now - m_lastHeartbeat > missingAfterSeconds)
+        {
             m_missing = true;
-        return;
+            outcome = {Outcome::Kind::WentMissing, now - m_lastHeartbeat};
+        }
+        return outcome;
     }
     if (m_lateUntil > now)
-        return;
+        return outcome;
     if (m_lateUntil >= 0.0)
     {
         // The late heartbeat arrives, and its round trip shows how late it was.
+        outcome = {Outcome::Kind::LateHeartbeat, now - m_lastHeartbeat};
         Heartbeat(now, (now - m_lastHeartbeat) * 1000.0);
         m_lateUntil = -1.0;
     }
@@ -49,6 +53,7 @@ void nxSimulatedApplication::Advance(double now, double missingAfterSeconds, nxP
     }
     if (m_status == nxAppStatus::Starting && now >= m_startingUntil)
         m_status = nxAppStatus::Running;
+    return outcome;
 }
 
 void nxSimulatedApplication::Heartbeat(double now, double latency)
@@ -75,7 +80,7 @@ void nxSimulatedApplication::Restart(double now, nxPlatformRandom& random)
     m_startedAt = now;
     m_reporting = true;
     m_missing = false;
-    m_returnAt = -1.0;
+    m_held = false;
     m_lateUntil = -1.0;
     m_lastHeartbeat = now;
 }
@@ -86,13 +91,12 @@ void nxSimulatedApplication::MakeHeartbeatLate(double now, double seconds)
         m_lateUntil = now + seconds;
 }
 
-void nxSimulatedApplication::StopReporting(double now, double returnAt)
+void nxSimulatedApplication::StopReporting(double now)
 {
     if (!IsRunning() || !m_reporting)
         return;
     m_reporting = false;
     m_lastHeartbeat = std::min(m_lastHeartbeat, now);
-    m_returnAt = returnAt;
     m_lateUntil = -1.0;
 }
 

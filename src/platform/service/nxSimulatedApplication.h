@@ -14,6 +14,19 @@ class nxPlatformRandom;
 class nxSimulatedApplication
 {
 public:
+    // What one heartbeat period brought.
+    struct Outcome
+    {
+        enum class Kind
+        {
+            Nothing,
+            LateHeartbeat, // arrived; seconds since the one before
+            WentMissing,   // silent for seconds
+        };
+        Kind kind = Kind::Nothing;
+        double seconds = 0.0;
+    };
+
     struct Identity
     {
         std::string id;
@@ -43,17 +56,26 @@ public:
     bool IsRunning() const { return m_status != nxAppStatus::Stopped; }
     bool IsReporting() const { return m_reporting; }
     bool IsMissing() const { return m_missing; }
+    // Running and reporting: it writes to the log and can take over for its partner.
+    bool IsActive() const { return IsRunning() && m_reporting; }
+    // Stopped by an operator: its schedule does not start it again until its window closes.
+    bool IsHeld() const { return m_held; }
+    void SetHeld(bool held) { m_held = held; }
+    // The platform has something planned for it, so it leaves it alone meanwhile.
+    bool IsPending() const { return m_pending; }
+    void SetPending(bool pending) { m_pending = pending; }
 
     // One heartbeat period: a heartbeat arrives unless it is late or the
     // application has stopped reporting, which makes it Missing in the end.
-    void Advance(double now, double missingAfterSeconds, nxPlatformRandom& random);
-    // False, changing nothing, when it is not running or does not answer.
+    Outcome Advance(double now, double missingAfterSeconds, nxPlatformRandom& random);
+    // The process ends, cleanly or not. False, changing nothing, when it is not
+    // running or does not answer.
     bool Stop();
     // A fresh process: new pid and start time, starting for a moment, then running.
     void Restart(double now, nxPlatformRandom& random);
     void MakeHeartbeatLate(double now, double seconds);
-    // From now on it sends nothing; it comes back by itself at returnAt unless that is negative.
-    void StopReporting(double now, double returnAt);
+    // From now on it sends nothing until it is restarted.
+    void StopReporting(double now);
 
     void FillStatus(nxApplicationStatus& status, uint32_t expectedStatus, double now,
                     int64_t utcAtZeroMicroseconds) const;
@@ -72,10 +94,11 @@ private:
     double m_startingUntil = 0.0;
     double m_lastHeartbeat = 0.0;
     double m_lateUntil = -1.0;
-    double m_returnAt = -1.0;
     double m_baseLatency = 1.0;
     double m_latency = 1.0;
     double m_averageLatency = 1.0;
     bool m_reporting = true;
     bool m_missing = false;
+    bool m_held = false;
+    bool m_pending = false;
 };

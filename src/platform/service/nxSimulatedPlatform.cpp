@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "contracts/nxApplicationStatus.h"
 #include "platform/base/nxApplicationTypeEnum.h"
 #include "platform/base/nxClientServerEnum.h"
 #include "platform/service/nxExpectedStatusRules.h"
@@ -12,7 +11,6 @@
 namespace
 {
 constexpr uint64_t kPlatformStream = 1;
-constexpr double kSecondsPerHour = 3600.0;
 
 std::string Quoted(const std::string& text)
 {
@@ -33,152 +31,114 @@ nxSimulatedPlatform::nxSimulatedPlatform(const nxEmbeddedPlatformOptions& option
     m_servers = std::move(platform.servers);
     m_clients = std::move(platform.clients);
     m_users = std::move(platform.users);
-    for (const auto& [id, scheme] : savedAssignments)
-        Assign(id, scheme);
-}
-
-void nxSimulatedPlatform::Begin(const SchemeWindows& windows)
-{
-    for (auto* applications : {&m_servers, &m_clients})
-        for (nxSimulatedApplication& application : *applications)
-        {
-            const auto window = windows.find(application.GetScheme());
-            if (window == windows.end())
-                continue;
-            // A few are left out of line, so the console has something to show.
-            const bool runs = m_random.Chance(0.03) ? !window->second : window->second;
-            if (!runs)
-                application.Stop();
-        }
-    m_lastWindows = windows;
-}
-
-void nxSimulatedPlatform::Tick(double now, double period, const SchemeWindows& windows)
-{
-    FollowWindows(now, windows);
-    MakeEvents(now, period);
-    FailBack(now);
-    for (auto* applications : {&m_servers, &m_clients})
-        for (nxSimulatedApplication& application : *applications)
-            application.Advance(now, m_options.missingAfterSeconds, m_random);
-}
-
-void nxSimulatedPlatform::FollowWindows(double now, const SchemeWindows& windows)
-{
-    SchemeWindows changed;
-    for (const auto& [scheme, open] : windows)
+    Reindex();
+    for (const nxSimulatedApplication& server : m_servers)
     {
-        const auto last = m_lastWindows.find(scheme);
-        if (last != m_lastWindows.end() && last->second != open)
-            changed.emplace(scheme, open);
+        const nxSimulatedApplication::Identity& identity = server.GetIdentity();
+        if (identity.type == nxAppType::ControlServer)
+            m_controlServers.push_back(identity.id);
+        else if (identity.ownFTRole == nxFTState::Primary)
+            m_pairs.push_back(identity.id);
     }
-    m_lastWindows = windows;
-    if (changed.empty())
-        return;
+    for (const auto& [id, scheme] : savedAssignments)
+        if (nxSimulatedApplication* application = Find(id))
+            application->SetScheme(scheme);
+}
+
+void nxSimulatedPlatform::Reindex()
+{
+    m_index.clear();
     for (auto* applications : {&m_servers, &m_clients})
         for (nxSimulatedApplication& application : *applications)
-        {
-            const auto change = changed.find(application.GetScheme());
-            if (change == changed.end() || application.IsMissing())
-                continue;
-            if (change->second && !application.IsRunning())
-                application.Restart(now, m_random);
-            else if (!change->second)
-                application.Stop();
-        }
+            m_index.emplace(application.GetId(), &application);
+    m_activeStale = true;
+}
+
+nxSimulatedApplication* nxSimulatedPlatform::Find(const std::string& id)
+{
+    const auto found = m_index.find(id);
+    return found == m_index.end() ? nullptr : found->second;
+}
+
+const nxSimulatedApplication* nxSimulatedPlatform::Find(const std::string& id) const
+{
+    const auto found = m_index.find(id);
+    return found == m_index.end() ? nullptr : found->second;
+}
+
+nxSimulatedApplication* nxSimulatedPlatform::Partner(const nxSimulatedApplication& application)
+{
+    const std::string& partner = application.GetIdentity().partnerId;
+    return partner.empty() ? nullptr : Find(partner);
 }
 
 nxSimulatedApplication* nxSimulatedPlatform::Pick()
 {
-    return const_cast<nxSimulatedApplication*>(PickApplication(m_random));
-}
-
-const nxSimulatedApplication* nxSimulatedPlatform::PickApplication(nxPlatformRandom& random) const
-{
-    const uint32_t index = random.Below(static_cast<uint32_t>(GetApplicationCount()));
+    const auto index = m_random.Below(static_cast<uint32_t>(GetApplicationCount()));
     if (index < m_servers.size())
         return &m_servers[index];
     return index - m_servers.size() < m_clients.size() ? &m_clients[index - m_servers.size()] : nullptr;
 }
 
-void nxSimulatedPlatform::MakeEvents(double now, double period)
+void nxSimulatedPlatform::Begin(const SchemeWindows& windows)
 {
-    const double applicationHours = static_cast<double>(GetApplicationCount()) * period / kSecondsPerHour;
-    for (uint32_t n = m_random.Count(applicationHours * m_options.lateHeartbeatsPerHour); n > 0; --n)
-        if (nxSimulatedApplication* application = Pick())
-            application->MakeHeartbeatLate(now, m_random.Between(1.5, 8.0));
-    for (uint32_t n = m_random.Count(applicationHours * m_options.restartsPerHour); n > 0; --n)
-        if (nxSimulatedApplication* application = Pick();
-            application && application->IsRunning() && application->IsReporting())
-            application->Restart(now, m_random);
-    for (uint32_t n = m_random.Count(applicationHours * m_options.stopsReportingPerHour); n > 0; --n)
-        if (nxSimulatedApplication* application = Pick())
+    m_windows = windows;
+    for (auto* applications : {&m_servers, &m_clients})
+        for (nxSimulatedApplication& application : *applications)
+            if (const Window window = WindowOf(application); window.judged && !window.open)
+                application.Stop();
+    PlanOpening();
+}
+
+void nxSimulatedPlatform::Tick(double now, double period, SchemeWindows windows)
+{
+    m_followDue = m_followDue || windows != m_windows;
+    m_windows = std::move(windows);
+    RunDueActions(now);
+    if (now >= OpeningSeconds)
+        MakeIncidents(now, period);
+    const bool follow = m_followDue;
+    m_followDue = false;
+    m_active.clear();
+    for (auto* applications : {&m_servers, &m_clients})
+        for (nxSimulatedApplication& application : *applications)
         {
-            // Most come back by themselves; the rest stay Missing until an operator removes them.
-            const double returnAfter = m_random.Chance(0.75) ? m_random.Between(30.0, 600.0) : -1.0;
-            application->StopReporting(now, returnAfter < 0.0 ? -1.0 : now + returnAfter);
+            if (follow)
+                FollowWindow(application, now);
+            Advance(application, now);
+            if (application.IsActive())
+                m_active.push_back(&application);
         }
-    // About half the servers picked are primaries of a pair, so this is about the rate per pair.
-    const double serverHours = static_cast<double>(m_servers.size()) * period / kSecondsPerHour;
-    for (uint32_t n = m_random.Count(serverHours * m_options.failoversPerHour); n > 0; --n)
-        FailOver(now);
+    m_activeStale = false;
+    if (now >= m_nextCheck)
+    {
+        CheckSchedules();
+        m_nextCheck += ScheduleCheckSeconds;
+    }
 }
 
-void nxSimulatedPlatform::FailOver(double now)
+nxSimulatedPlatform::Window nxSimulatedPlatform::WindowOf(const nxSimulatedApplication& application) const
 {
-    if (m_servers.empty())
-        return;
-    const nxSimulatedApplication& primary =
-        m_servers[m_random.Below(static_cast<uint32_t>(m_servers.size()))];
-    const nxSimulatedApplication::Identity& identity = primary.GetIdentity();
-    if (identity.ownFTRole != nxFTState::Primary || primary.GetFTState() != nxFTState::Primary)
-        return;
-    const std::string primaryId = identity.id;
-    const std::string backupId = identity.partnerId;
-    if (SwapRoles(primaryId, backupId))
-        m_failbacks.push_back({primaryId, backupId, now + m_random.Between(60.0, 600.0)});
+    const auto window = m_windows.find(application.GetScheme());
+    if (window == m_windows.end())
+        return {};
+    return {true, window->second};
 }
 
-void nxSimulatedPlatform::FailBack(double now)
+uint32_t nxSimulatedPlatform::ExpectedStatus(const nxSimulatedApplication& application) const
 {
-    std::erase_if(m_failbacks,
-                  [this, now](const Failback& failback)
-                  {
-                      if (failback.at > now)
-                          return false;
-                      SwapRoles(failback.backup, failback.primary);
-                      return true;
-                  });
-}
-
-// The application in the first role hands it to its partner and takes the partner's.
-bool nxSimulatedPlatform::SwapRoles(const std::string& from, const std::string& to)
-{
-    nxSimulatedApplication* first = Find(from);
-    nxSimulatedApplication* second = Find(to);
-    if (!first || !second)
-        return false;
-    const uint32_t role = first->GetFTState();
-    first->SetFTState(second->GetFTState());
-    second->SetFTState(role);
-    return true;
-}
-
-uint32_t nxSimulatedPlatform::ExpectedStatus(const nxSimulatedApplication& application,
-                                             const SchemeWindows& windows)
-{
+    const Window window = WindowOf(application);
     nxExpectedStatusRules::Facts facts;
     facts.missing = application.IsMissing();
     facts.running = application.IsRunning();
     facts.inOwnFTRole = application.GetFTState() == application.GetIdentity().ownFTRole;
-    const auto window = windows.find(application.GetScheme());
-    facts.judged = window != windows.end();
-    facts.expectedToRun = facts.judged && window->second;
+    facts.judged = window.judged;
+    facts.expectedToRun = window.open;
     return nxExpectedStatusRules::Judge(facts);
 }
 
-nxSimulatedPlatform::Image nxSimulatedPlatform::BuildImage(uint32_t kind, const SchemeWindows& windows,
-                                                           double now, int64_t utcAtZeroMicroseconds) const
+nxSimulatedPlatform::Image nxSimulatedPlatform::BuildImage(uint32_t kind, double now,
+                                                           int64_t utcAtZeroMicroseconds) const
 {
     const std::vector<nxSimulatedApplication>& applications = kind == nxServerValue ? m_servers : m_clients;
     Image image;
@@ -186,32 +146,71 @@ nxSimulatedPlatform::Image nxSimulatedPlatform::BuildImage(uint32_t kind, const 
     for (const nxSimulatedApplication& application : applications)
     {
         image.push_back(std::make_unique<nxApplicationStatus>());
-        application.FillStatus(*image.back(), ExpectedStatus(application, windows), now,
-                               utcAtZeroMicroseconds);
+        application.FillStatus(*image.back(), ExpectedStatus(application), now, utcAtZeroMicroseconds);
     }
     return image;
 }
 
-nxSimulatedApplication* nxSimulatedPlatform::Find(const std::string& id)
+bool nxSimulatedPlatform::FillStatus(const std::string& id, double now, int64_t utcAtZeroMicroseconds,
+                                     nxApplicationStatus& status) const
 {
-    return const_cast<nxSimulatedApplication*>(std::as_const(*this).Find(id));
+    const nxSimulatedApplication* application = Find(id);
+    if (!application)
+        return false;
+    application->FillStatus(status, ExpectedStatus(*application), now, utcAtZeroMicroseconds);
+    return true;
 }
 
-const nxSimulatedApplication* nxSimulatedPlatform::Find(const std::string& id) const
+const std::vector<const nxSimulatedApplication*>& nxSimulatedPlatform::GetActiveApplications()
 {
-    for (const auto* applications : {&m_servers, &m_clients})
-        for (const nxSimulatedApplication& application : *applications)
-            if (application.GetId() == id)
-                return &application;
-    return nullptr;
+    if (m_activeStale)
+    {
+        m_active.clear();
+        for (const auto* applications : {&m_servers, &m_clients})
+            for (const nxSimulatedApplication& application : *applications)
+                if (application.IsActive())
+                    m_active.push_back(&application);
+        m_activeStale = false;
+    }
+    return m_active;
 }
 
-const nxSimulatedApplication* nxSimulatedPlatform::FindControlServer() const
+const nxSimulatedApplication* nxSimulatedPlatform::FindAnnouncer() const
 {
-    for (const nxSimulatedApplication& application : m_servers)
-        if (application.GetIdentity().type == nxAppType::ControlServer)
-            return &application;
-    return nullptr;
+    const nxSimulatedApplication* announcer = nullptr;
+    for (const std::string& id : m_controlServers)
+        if (const nxSimulatedApplication* control = Find(id); control && control->IsActive())
+        {
+            if (control->GetFTState() == nxFTState::Primary)
+                return control;
+            announcer = control;
+        }
+    return announcer;
+}
+
+std::vector<nxPlatformEvent> nxSimulatedPlatform::TakeEvents()
+{
+    std::vector<nxPlatformEvent> events;
+    events.swap(m_events);
+    return events;
+}
+
+nxPlatformEvent::Application nxSimulatedPlatform::Who(const nxSimulatedApplication& application)
+{
+    const nxSimulatedApplication::Identity& identity = application.GetIdentity();
+    return {identity.id, identity.name, identity.host};
+}
+
+nxPlatformEvent nxSimulatedPlatform::Event(nxPlatformEvent::Kind kind,
+                                           const nxSimulatedApplication& application) const
+{
+    nxPlatformEvent event;
+    event.kind = kind;
+    event.subject = Who(application);
+    event.scheme = application.GetScheme();
+    event.version = application.GetIdentity().version;
+    event.processId = application.GetProcessID();
+    return event;
 }
 
 nxErrorEnum nxSimulatedPlatform::Stop(const std::string& id)
@@ -224,6 +223,11 @@ nxErrorEnum nxSimulatedPlatform::Stop(const std::string& id)
     if (!application->Stop())
         return nxErrorEnum(nxErrorEnum::Refused,
                            "Application " + Quoted(id) + " is not answering and cannot be stopped");
+    // An operator stopped it: its schedule leaves it stopped until its window closes.
+    application->SetHeld(true);
+    m_activeStale = true;
+    Announce(Event(nxPlatformEvent::Kind::StoppedByRequest, *application));
+    HandOver(*application);
     return nxErrorEnum();
 }
 
@@ -243,7 +247,9 @@ nxErrorEnum nxSimulatedPlatform::Remove(const std::string& id)
                     "schedule is " + Quoted(found->GetScheme()) +
                     ". Only applications in the Missing state or with the schedule 'Ignore' can "
                     "be removed");
+        Announce(Event(nxPlatformEvent::Kind::Removed, *found));
         applications->erase(found);
+        Reindex();
         return nxErrorEnum();
     }
     return UnknownApplication(id);
@@ -251,16 +257,19 @@ nxErrorEnum nxSimulatedPlatform::Remove(const std::string& id)
 
 void nxSimulatedPlatform::Assign(const std::string& id, const std::string& scheme)
 {
-    if (nxSimulatedApplication* application = Find(id))
-        application->SetScheme(scheme);
+    nxSimulatedApplication* application = Find(id);
+    if (!application)
+        return;
+    application->SetScheme(scheme);
+    Announce(Event(nxPlatformEvent::Kind::SchemeAssigned, *application));
 }
 
 bool nxSimulatedPlatform::StopReporting(const std::string& id, double now, double returnAfterSeconds)
 {
     nxSimulatedApplication* application = Find(id);
-    if (!application || !application->IsRunning() || !application->IsReporting())
+    if (!application || !application->IsActive())
         return false;
-    application->StopReporting(now, returnAfterSeconds < 0.0 ? -1.0 : now + returnAfterSeconds);
+    FallSilent(*application, now, returnAfterSeconds);
     return true;
 }
 

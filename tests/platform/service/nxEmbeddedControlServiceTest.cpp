@@ -26,6 +26,12 @@ bool IsRunning(const nxApplicationStatus& status)
     return value == nxAppStatus::Starting || value == nxAppStatus::Running;
 }
 
+size_t RunningCount(const nxRecordingControlCallback::Batch& batch)
+{
+    return static_cast<size_t>(
+        std::count_if(batch.begin(), batch.end(), [](const auto& status) { return IsRunning(*status); }));
+}
+
 // Where the demonstration schemes stand at the fixture's start instant.
 const std::map<std::string, bool> kOpenAtStart = {{"Weekdays", true},      {"LondonHours", true},
                                                   {"NewYorkHours", false}, {"TokyoHours", false},
@@ -102,26 +108,32 @@ TEST_F(EmbeddedPlatform, SnapshotsAreAnsweredOnTheNextStepAndDroppedWithTheSubsc
         service.SubscribeApplicationStatus(nullptr, nullptr, nxClientServerEnum(72), nullptr).IsOK());
 }
 
-TEST_F(EmbeddedPlatform, TheSameSeedGivesTheSamePlatformAndEvents)
+TEST_F(EmbeddedPlatform, TheSameSeedGivesTheSamePlatformEventsAndLog)
 {
     m_options.restartsPerHour = 30;
     m_options.lateHeartbeatsPerHour = 60;
+    m_options.logMessagesPerSecond = 50;
     auto run = [this](uint64_t seed)
     {
         m_options.seed = seed;
         nxEmbeddedControlService& service = Make();
         nxRecordingControlCallback servers;
         Subscribe(servers, nxServerValue);
+        service.SubscribeLogMessages(&servers, nullptr);
         service.RunFor(120);
         Unsubscribe(servers, nxServerValue);
+        service.UnsubscribeLogMessages(&servers);
         std::vector<std::string> facts;
         for (const auto& status : servers.LastBatch())
             facts.push_back(status->GetApplicationID().GetApplicationID() + " " + status->GetHostName() +
                             " " + std::to_string(status->GetProcessID()) + " " +
                             std::to_string(status->GetHeartbeatLatency()));
+        for (const auto& message : servers.Messages())
+            facts.push_back(message->GetApplicationName() + " " + message->GetLogEntry());
         return facts;
     };
     const auto first = run(7);
+    EXPECT_GT(first.size(), 1000u);
     EXPECT_EQ(run(7), first);
     EXPECT_NE(run(8), first);
 }
@@ -182,29 +194,8 @@ TEST_F(EmbeddedPlatform, ExpectedStatusFollowsTheWindowOfEachApplicationsScheme)
                 << status->GetApplicationID().GetApplicationID();
     }
     EXPECT_GT(seen[nxExpectedStatus::OK], 150);
-    EXPECT_GT(seen[nxExpectedStatus::Unexpected], 0) << "a few start out of line";
+    EXPECT_EQ(seen[nxExpectedStatus::Unexpected], 0) << "every application starts in line";
     Unsubscribe(clients, nxClientValue);
-}
-
-TEST_F(EmbeddedPlatform, AFailedOverPairIsInTheWrongRole)
-{
-    m_options.serverCount = 40;
-    m_options.failoversPerHour = 3600;
-    nxEmbeddedControlService& service = Make();
-    nxRecordingControlCallback servers;
-    Subscribe(servers, nxServerValue);
-    service.RunFor(3);
-    const std::string id =
-        FindId(servers, [](const nxApplicationStatus& status)
-               { return status.GetExpectedApplicationStatus().GetValue() == nxExpectedStatus::FTState; });
-    ASSERT_FALSE(id.empty());
-    const nxApplicationStatus& status = *servers.Find(servers.LastBatch(), id);
-    EXPECT_TRUE(IsRunning(status));
-    EXPECT_TRUE(kOpenAtStart.at(status.GetApplicationScheduleName()));
-    const uint32_t ownRole =
-        id.back() % 2 ? nxFTState::Primary : nxFTState::Backup; // pairs are numbered 1-2, 3-4...
-    EXPECT_NE(status.GetFTState().GetValue(), ownRole);
-    Unsubscribe(servers, nxServerValue);
 }
 
 TEST_F(EmbeddedPlatform, StopStopsTheApplicationAndAnswersTheCallback)
@@ -380,23 +371,37 @@ TEST_F(EmbeddedPlatform, TheLogStreamKeepsItsRateAndCarriesEveryKindOfMessage)
     nxRecordingControlCallback addressed;
     ASSERT_TRUE(service.SubscribeLogMessages(&everyone, nullptr).IsOK());
     ASSERT_TRUE(service.SubscribeLogMessagesForUser(&addressed, nullptr, nxUInt32ValueWrapper()).IsOK());
+    Subscribe(everyone, nxServerValue);
+    Subscribe(everyone, nxClientValue);
     service.RunFor(40);
 
+    // The rate is for a platform where everything runs; here about half does.
+    const std::vector<nxRecordingControlCallback::Batch> batches = everyone.Batches();
+    const double running = static_cast<double>(RunningCount(batches[batches.size() - 1]) +
+                                               RunningCount(batches[batches.size() - 2]));
+    const double expected = 500.0 * 40 * running / (m_options.serverCount + m_options.clientCount);
     const size_t total = everyone.MessageCount() + addressed.MessageCount();
-    EXPECT_NEAR(static_cast<double>(total), 500.0 * 40, 500.0 * 40 * 0.1);
+    EXPECT_LT(running, 0.8 * (m_options.serverCount + m_options.clientCount));
+    EXPECT_NEAR(static_cast<double>(total), expected, expected * 0.1);
     std::map<uint32_t, int> levels;
     int fromControlServer = 0;
     for (const auto& message : everyone.Messages())
     {
-        ++levels[message->GetLogLevel().GetValue()];
+        const uint32_t level = message->GetLogLevel().GetValue();
+        ++levels[level];
         fromControlServer += message->GetApplicationName() == "ControlServer";
         EXPECT_TRUE(message->GetDestinationUserID().IsNull());
         EXPECT_FALSE(message->GetLogEntry().empty());
         EXPECT_EQ(message->GetLogEntry().find('{'), std::string::npos) << message->GetLogEntry();
+        if (level == nxLogLevel::Critical)
+        {
+            EXPECT_EQ(message->GetApplicationName(), "ControlServer") << "only announcements are fatal";
+        }
     }
     EXPECT_EQ(levels.begin()->first, 31u);
-    EXPECT_EQ(levels.rbegin()->first, 38u);
+    EXPECT_EQ(levels.rbegin()->first, 38u) << "the opening's crashed primary";
     EXPECT_EQ(levels.size(), 8u);
+    EXPECT_EQ(levels[38], 1);
     EXPECT_GT(fromControlServer, 0);
     ASSERT_GT(addressed.MessageCount(), 0u);
     for (const auto& message : addressed.Messages())
@@ -404,6 +409,8 @@ TEST_F(EmbeddedPlatform, TheLogStreamKeepsItsRateAndCarriesEveryKindOfMessage)
 
     service.UnsubscribeLogMessages(&everyone);
     service.UnsubscribeLogMessagesForUser(&addressed, nxUInt32ValueWrapper());
+    Unsubscribe(everyone, nxServerValue);
+    Unsubscribe(everyone, nxClientValue);
     const size_t before = everyone.MessageCount();
     service.RunFor(1);
     EXPECT_EQ(everyone.MessageCount(), before);
@@ -411,7 +418,7 @@ TEST_F(EmbeddedPlatform, TheLogStreamKeepsItsRateAndCarriesEveryKindOfMessage)
 
 TEST_F(EmbeddedPlatform, AFeedFallsSilentForTheGivenTime)
 {
-    m_options.logMessagesPerSecond = 100;
+    m_options.logMessagesPerSecond = 200;
     m_options.silences = {{nxEmbeddedPlatformOptions::Feed::Log, 0.0, 3.0}};
     nxEmbeddedControlService& service = Make();
     nxRecordingControlCallback callback;
@@ -423,7 +430,29 @@ TEST_F(EmbeddedPlatform, AFeedFallsSilentForTheGivenTime)
     EXPECT_EQ(callback.MessageCount(), 0u);
     service.RunFor(2.1);
     EXPECT_EQ(callback.BatchCount(), 3u) << "at 3, 4 and 5 seconds";
-    EXPECT_NEAR(static_cast<double>(callback.MessageCount()), 200.0, 40.0);
+    EXPECT_GT(callback.MessageCount(), 50u);
     Unsubscribe(callback, nxClientValue);
     service.UnsubscribeLogMessages(&callback);
+}
+
+TEST_F(EmbeddedPlatform, ASilentFeedAnswersNoSnapshotsSinceItsLinkIsDown)
+{
+    nxEmbeddedControlService& service = Make();
+    nxRecordingControlCallback servers;
+    nxRecordingControlCallback clients;
+    service.SilenceFeed(nxEmbeddedPlatformOptions::Feed::ServerStatus, 5);
+    ASSERT_TRUE(
+        service.GetApplicationStatusSnapshot(&servers, nullptr, nxClientServerEnum(nxServerValue)).IsOK());
+    ASSERT_TRUE(
+        service.GetApplicationStatusSnapshot(&clients, nullptr, nxClientServerEnum(nxClientValue)).IsOK());
+    service.RunFor(4);
+    EXPECT_TRUE(servers.Snapshots().empty());
+    EXPECT_EQ(clients.Snapshots().size(), 1u) << "the other feed still answers";
+
+    service.RunFor(2);
+    EXPECT_TRUE(servers.Snapshots().empty()) << "what was asked over the silent link is lost";
+    service.GetApplicationStatusSnapshot(&servers, nullptr, nxClientServerEnum(nxServerValue));
+    service.RunPending();
+    ASSERT_EQ(servers.Snapshots().size(), 1u);
+    EXPECT_EQ(servers.Snapshots()[0].size(), m_options.serverCount);
 }

@@ -246,3 +246,19 @@ TEST_F(Schemes, AFileThatCannotBeWrittenRefusesTheChangeAndKeepsWhatWasSaved)
     EXPECT_TRUE(Lists(service, "Paris"));
     EXPECT_NE(saved.find("Paris"), std::string::npos);
 }
+
+TEST_F(Schemes, SavingASchemeDeletedMeanwhileIsAVersionConflictAndDoesNotRecreateIt)
+{
+    nxEmbeddedControlService& service = Make();
+    ASSERT_TRUE(service.SaveApplicationScheduleDefinition(Scheme("Paris"), false).IsOK());
+    const std::unique_ptr<nxApplicationSchedule> opened = Read(service, "Paris");
+    ASSERT_TRUE(service.DeleteApplicationScheduleInstance("Paris").IsOK());
+
+    const nxErrorEnum conflict = service.SaveApplicationScheduleDefinition(*opened, false);
+    EXPECT_EQ(conflict.GetValue(), nxErrorEnum::VersionConflict);
+    EXPECT_EQ(
+        conflict.GetLongDescription(),
+        "Schedule scheme 'Paris' was deleted by someone else after you opened version 1. It was not saved; "
+        "save it as a new scheme if it is still wanted");
+    EXPECT_FALSE(Lists(service, "Paris"));
+}
