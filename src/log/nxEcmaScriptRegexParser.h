@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <regex>
 #include <string_view>
@@ -55,6 +56,7 @@ private:
     bool m_caseInsensitive;
     std::regex_constants::syntax_option_type m_syntax;
     std::regex_traits<char> m_traits;
+    std::array<char, 256> m_folded{};
     int m_groups = 0;
     bool m_needsBacktracking = false;
 };

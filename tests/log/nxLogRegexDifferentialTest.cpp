@@ -148,7 +148,7 @@ std::string Printable(const std::string& text)
 }
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr int kPatterns = 700;
+constexpr int kPatterns = 400;
 #else
 constexpr int kPatterns = 3000;
 #endif
