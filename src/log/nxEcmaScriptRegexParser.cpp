@@ -91,11 +91,13 @@ nxEcmaScriptRegexParser::nxEcmaScriptRegexParser(std::string_view pattern, bool 
     : m_pattern(pattern), m_caseInsensitive(caseInsensitive),
       m_syntax(caseInsensitive ? std::regex::ECMAScript | std::regex::icase : std::regex::ECMAScript)
 {
-    // How the standard library compares characters: case-folded under icase, as they are otherwise.
+    // How the standard library compares characters: case-folded under icase (its
+    // translate_nocase is this facet's tolower), as they are otherwise.
+    const auto& ctype = std::use_facet<std::ctype<char>>(m_traits.getloc());
     for (unsigned byte = 0; byte < 256; ++byte)
     {
         const char c = static_cast<char>(byte);
-        m_folded[byte] = caseInsensitive ? m_traits.translate_nocase(c) : c;
+        m_folded[byte] = caseInsensitive ? ctype.tolower(c) : c;
     }
 }
 

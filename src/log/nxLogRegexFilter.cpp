@@ -6,10 +6,11 @@
 // The backtracking engine gives up on a search after this many steps and throws,
 // which the filter counts as no match. Its own bound grows with the square of the
 // pattern's size; the estimate below holds every pattern to this one, which keeps
-// a pathological search of a long log line to tens of milliseconds. It takes
-// effect because the matcher is instantiated here, for the traits type below,
-// rather than taken precompiled from the library.
-#define BOOST_REGEX_MAX_STATE_COUNT 4000000
+// a pathological search of a 4,000-byte line to about 20 ms (an ordinary search
+// takes a few steps a character). It takes effect because the matcher is
+// instantiated here, for the traits type below, rather than taken precompiled
+// from the library.
+#define BOOST_REGEX_MAX_STATE_COUNT 1000000
 
 #include "log/nxLogRegexFilter.h"
 
