@@ -13,6 +13,7 @@
 
 #include "log/nxLogDataInterest.h"
 #include "log/nxLogDataManager.h"
+#include "log/nxLogRegexFilter.h"
 #include "log/nxLogSubscription.h"
 #include "platform/grid/data/nxAttributeObserver.h"
 #include "platform/grid/data/nxGridDataInterestListener.h"
@@ -211,8 +212,33 @@ void BM_LogFiling_FourRegexViewsCompilingEachTest(benchmark::State& state)
 {
     nxLogBench(4, ByRegexCompiledEachTime).Run(state);
 }
+// One search of a 4,000-byte line for nested quantifiers, which make a backtracking
+// engine try every way of splitting the line; the argument is the length of the
+// pattern's dead alternative (50: a pattern of 57 bytes).
+void BM_LogRegexSearch_NestedQuantifiers(benchmark::State& state)
+{
+    const nxLogRegexFilter filter("(a+)+b|" + std::string(static_cast<size_t>(state.range(0)), 'z'), false);
+    const std::string line(4000, 'a');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(filter.IsMatch(line));
+}
+
+// The same with a back reference, which only the backtracking engine, with its bound, answers.
+void BM_LogRegexSearch_NestedQuantifiersWithBackReference(benchmark::State& state)
+{
+    const nxLogRegexFilter filter("(a+)+\\1b|" + std::string(static_cast<size_t>(state.range(0)), 'z'),
+                                  false);
+    const std::string line(4000, 'a');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(filter.IsMatch(line));
+}
 } // namespace
 
+BENCHMARK(BM_LogRegexSearch_NestedQuantifiers)->Arg(50)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LogRegexSearch_NestedQuantifiersWithBackReference)
+    ->Arg(50)
+    ->Arg(200)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LogFiling_NoView);
 BENCHMARK(BM_LogFiling_OneAcceptingView);
 BENCHMARK(BM_LogFiling_FourApplicationAndLevelViews);

@@ -239,6 +239,11 @@ nxErrorEnum nxLogDataInterest::_FetchDataObjects()
     return manager ? manager->FetchLogDataObjects(this) : NoManager();
 }
 
+nxGridDataManager* nxLogDataInterest::_GetDataManager() const
+{
+    return nxLogDataManager::GetInstance();
+}
+
 bool nxLogDataInterest::_IsInterested(const nxGridDataObject* object) const
 {
     const auto* row = dynamic_cast<const nxLogDataObject*>(object);

@@ -75,6 +75,7 @@ protected:
     nxErrorEnum _FetchDataObjects() override;
     // Application, host, level, then the pattern, which is the costliest test.
     bool _IsInterested(const nxGridDataObject* object) const override;
+    nxGridDataManager* _GetDataManager() const override;
 
 private:
     void AssignRegexFilter(const std::string& pattern, bool caseInsensitive);

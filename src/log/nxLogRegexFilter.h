@@ -5,9 +5,14 @@
 #include <string_view>
 
 // A log-text pattern of the ECMAScript grammar, optionally case-insensitive,
-// searched for anywhere in a text. An exception of the engine, when compiling
-// or searching, counts as no match. The filter compiles its pattern once; every
-// answer of IsMatch is the one Search gives for the same pattern and flag.
+// searched for anywhere in a text: the one place where a pattern is compiled and
+// tested. A pattern is valid exactly when the standard library's ECMAScript
+// compiler takes it. It is then translated, construct by construct, for an
+// automaton engine, which answers in time linear in the text, or, when it needs
+// back references or lookaheads, for a backtracking engine with a bound on its
+// steps. An exception when compiling or searching counts as no match. The filter
+// compiles its pattern once; every answer of IsMatch is the one Search gives for
+// the same pattern and flag.
 class nxLogRegexFilter
 {
 public:
@@ -26,10 +31,13 @@ public:
     bool IsValid() const { return m_compiled != nullptr; }
 
     bool IsMatch(std::string_view text) const noexcept;
+    // True when the automaton engine answers for this pattern.
+    bool UsesAutomaton() const;
 
     // Compiles the pattern for this one search.
     static bool Search(std::string_view text, std::string_view pattern, bool caseInsensitive) noexcept;
-    // As Search, but lets the engine's exceptions through.
+    // As Search, but lets the exceptions through: std::regex_error for a pattern the
+    // grammar refuses, the backtracking engine's error when it gives up.
     static bool Search_NoCatch(std::string_view text, std::string_view pattern, bool caseInsensitive);
 
 private:

@@ -40,14 +40,22 @@ std::string nxLogSubscription::GetSubscriptionKey() const
 nxErrorEnum nxLogSubscription::_Subscribe()
 {
     nxControlInterface* service = nxControlInterface::GetInstance();
-    service->SubscribeLogMessages(this, nullptr);
-    return service->SubscribeLogMessagesForUser(this, nullptr, kNullUser);
+    m_generalGranted = service->SubscribeLogMessages(this, nullptr).IsOK();
+    const nxErrorEnum result = service->SubscribeLogMessagesForUser(this, nullptr, kNullUser);
+    m_userGranted = result.IsOK();
+    return result;
 }
 
+// Gives back only the streams that were granted: a refused one is never unsubscribed.
 nxErrorEnum nxLogSubscription::_Unsubscribe()
 {
     nxControlInterface* service = nxControlInterface::GetInstance();
-    service->UnsubscribeLogMessages(this);
+    if (m_generalGranted)
+        service->UnsubscribeLogMessages(this);
+    m_generalGranted = false;
+    if (!m_userGranted)
+        return {};
+    m_userGranted = false;
     return service->UnsubscribeLogMessagesForUser(this, kNullUser);
 }
 

@@ -33,4 +33,9 @@ protected:
     nxErrorEnum _Unsubscribe() override;
     // Log messages have no snapshot: completes at once.
     nxErrorEnum _GetSnapshot() override;
+
+private:
+    // Which streams the subscribe was granted; touched by Subscribe and Unsubscribe only.
+    bool m_generalGranted = false;
+    bool m_userGranted = false;
 };

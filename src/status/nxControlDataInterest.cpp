@@ -58,6 +58,11 @@ nxErrorEnum nxControlDataInterest::_FetchDataObjects()
     return manager ? manager->FetchControlDataObjects(this) : NoManager();
 }
 
+nxGridDataManager* nxControlDataInterest::_GetDataManager() const
+{
+    return nxControlDataManager::GetInstance();
+}
+
 bool nxControlDataInterest::_IsInterested(const nxGridDataObject* object) const
 {
     const auto* row = dynamic_cast<const nxControlDataObject*>(object);

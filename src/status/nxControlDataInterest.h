@@ -34,6 +34,7 @@ protected:
     nxErrorEnum _DetachFromDataManager() override;
     nxErrorEnum _FetchDataObjects() override;
     bool _IsInterested(const nxGridDataObject* object) const override;
+    nxGridDataManager* _GetDataManager() const override;
 
 private:
     std::atomic<uint32_t> m_kind{nxEnum::UndefinedValue};

@@ -68,19 +68,26 @@ nxErrorEnum nxControlSubscription::_Subscribe()
         this, nullptr, GetClientServer(), nullptr);
     if (!result.IsOK())
         return result;
+    m_feedGranted = true;
     if (IsServerKind())
     {
         m_silence.Reset();
         m_silenceReported.store(false, std::memory_order_release);
-        nxMessageManager::GetInstance()->StartPeriodicTimer(this, SilenceCheckPeriodSeconds);
+        m_timerStarted =
+            nxMessageManager::GetInstance()->StartPeriodicTimer(this, SilenceCheckPeriodSeconds).IsOK();
     }
     return result;
 }
 
+// Gives back only what was granted: after a refused subscribe nothing is sent.
 nxErrorEnum nxControlSubscription::_Unsubscribe()
 {
-    if (IsServerKind())
+    if (m_timerStarted)
         nxMessageManager::GetInstance()->StopTimer(this, true);
+    m_timerStarted = false;
+    if (!m_feedGranted)
+        return {};
+    m_feedGranted = false;
     return nxControlInterface::GetInstance()->UnsubscribeApplicationStatus(this, GetClientServer());
 }
 
@@ -92,11 +99,14 @@ nxErrorEnum nxControlSubscription::_GetSnapshot()
 
 void nxControlSubscription::OnApplicationStatusUpdate(std::vector<nxApplicationStatus*>& statuses, void*)
 {
-    m_silence.Reset();
-    m_silenceReported.store(false, std::memory_order_release);
     nxControlDataManager* manager = nxControlDataManager::GetInstance();
     if (ManagerLock lock{manager, manager && _LockDataManager(*manager)})
+    {
+        // Under the store's lock, where the silence check decides too.
+        m_silence.Reset();
+        m_silenceReported.store(false, std::memory_order_release);
         manager->OnApplicationStatusUpdate(statuses, GetClientServer(), this, false);
+    }
     DeleteStatuses(statuses);
 }
 
@@ -123,16 +133,20 @@ void nxControlSubscription::OnApplicationStatusSnapshotResponse(const nxErrorEnu
 
 void nxControlSubscription::OnTimer()
 {
-    if (IsSilenceReported())
-        return;
-    const double elapsed = m_silence.GetElapsedSeconds();
-    if (elapsed <= SilenceThresholdSeconds)
-        return;
-    m_silenceReported.store(true, std::memory_order_release);
+    nxControlDataManager* manager = nxControlDataManager::GetInstance();
+    double elapsed = 0;
+    {
+        // Decided under the store's lock: a batch that got there first has re-armed the watch.
+        ManagerLock lock{manager, manager && _LockDataManager(*manager)};
+        if (!lock || IsSilenceReported())
+            return;
+        elapsed = m_silence.GetElapsedSeconds();
+        if (elapsed <= SilenceThresholdSeconds)
+            return;
+        m_silenceReported.store(true, std::memory_order_release);
+        manager->OnServerApplicationStatusDisconnectDetected();
+    }
     nxLog(nxLogLevelEnum(nxLogLevel::Info), "nxControlSubscription")
         << "Detected that no control server snapshots have been seen for: " << elapsed
         << " seconds !!. Notifying grid to give visual indicator";
-    nxControlDataManager* manager = nxControlDataManager::GetInstance();
-    if (ManagerLock lock{manager, manager && _LockDataManager(*manager)})
-        manager->OnServerApplicationStatusDisconnectDetected();
 }

@@ -53,4 +53,7 @@ private:
     std::atomic<uint32_t> m_kind{nxEnum::UndefinedValue};
     nxElapsedTimeCounter m_silence;
     std::atomic<bool> m_silenceReported{false};
+    // What the subscribe was granted; touched by Subscribe and Unsubscribe only.
+    bool m_feedGranted = false;
+    bool m_timerStarted = false;
 };

@@ -68,7 +68,11 @@ TEST(nxLogDataInterest, EachPartAloneAndAllTogether)
         {{.applicationName = "ControlServer"}, row, true},
         {{.applicationName = "controlserver"}, row, false},
         {{.applicationName = "ControlServer2"}, row, false},
+        {{.applicationName = "Pricer"}, {.application = "Pricer2"}, false},
+        {{.applicationName = "Pricer"}, {.application = "Pricer"}, true},
         {{.hostName = "ldn"}, {.host = "ldn-2"}, false},
+        {{.hostName = "ldn"}, {.host = "LDN"}, false},
+        {{.hostName = "ldn"}, {.host = "ldn"}, true},
         {{.hostName = "ControlServer"}, row, false},
         {{.logLevels = {nxLogLevelEnum(35)}}, row, true},
         {{.logLevels = {nxLogLevelEnum(34), nxLogLevelEnum(36)}}, row, false},
@@ -83,7 +87,8 @@ TEST(nxLogDataInterest, EachPartAloneAndAllTogether)
         {{"ControlServer", "ldn", {nxLogLevelEnum(35)}, "MODULE$", false}, row, false},
     };
     for (size_t index = 0; index < std::size(cases); ++index)
-        EXPECT_EQ(Accepts(cases[index].filter, cases[index].wanted), cases[index].accepted) << "case " << index;
+        EXPECT_EQ(Accepts(cases[index].filter, cases[index].wanted), cases[index].accepted)
+            << "case " << index;
     nxControlDataObject statusRow;
     EXPECT_FALSE(nxLogDataInterest().IsInterested(&statusRow));
 }

@@ -1,4 +1,5 @@
 #include "nxLogPipelineFixture.h"
+#include "nxWaitUntil.h"
 
 using LogDataManager = nxLogPipelineFixture;
 
@@ -55,6 +56,54 @@ TEST_F(LogDataManager, ShownRowsStayUntilTheLastViewTakesItsSubscriptionsRowsAlo
     EXPECT_EQ(m_log->GetNumberOfDataObjects(), 2u);
     second.Close();
     EXPECT_EQ(m_log->GetNumberOfDataObjects(), 0u);
+}
+
+namespace
+{
+// Holds its first add until a refresh of its interest has dropped every row or
+// waits for the store's lock.
+class nxHoldingListener : public nxRecordingListener
+{
+public:
+    explicit nxHoldingListener(const CGridLock& storeLock) : m_storeLock(storeLock) {}
+    void OnAddGridDataObject(nxGridDataInterest& interest, nxGridDataObject* object, bool snapshot) override
+    {
+        nxRecordingListener::OnAddGridDataObject(interest, object, snapshot);
+        if (m_adding.exchange(true))
+            return;
+        nxWaitUntil([this] { return m_dropped || m_storeLock.GetNumberOfWaiters() > 0; });
+    }
+    void OnRemoveAllGridDataObjects(nxGridDataInterest& interest) override
+    {
+        nxRecordingListener::OnRemoveAllGridDataObjects(interest);
+        m_dropped = true;
+    }
+    std::atomic<bool> m_adding{false};
+
+private:
+    const CGridLock& m_storeLock;
+    std::atomic<bool> m_dropped{false};
+};
+} // namespace
+
+TEST_F(LogDataManager, ARefreshWhileAMessageIsBeingFiledKeepsItsRow)
+{
+    nxLogDataInterest interest;
+    nxHoldingListener grid(m_log->GetLock());
+    interest.SetListener(&grid);
+    ASSERT_TRUE(interest.AttachToDataManager().IsOK());
+    m_service.DeliverLogMessage(MakeLogMessage({}));
+    EXPECT_TRUE(nxWaitUntil([&] { return grid.m_adding.load(); }));
+    interest.RefreshDataObjectsWithNewFilters(true);
+    m_service.WaitUntilDelivered();
+    EXPECT_EQ(m_log->GetNumberOfDataObjects(), 1u);
+    EXPECT_EQ(grid.RowCount(), 1u);
+    {
+        std::lock_guard guard(m_log->GetLock());
+        interest.SetListener(nullptr);
+        grid.OnRemoveAllGridDataObjects(interest);
+    }
+    interest.DetachFromDataManager();
 }
 
 namespace

@@ -6,6 +6,7 @@
 #include <regex>
 #include <string>
 
+#include "log/nxLogRegexFilter.h"
 #include "nxLogPipelineFixture.h"
 
 namespace
@@ -30,18 +31,7 @@ bool StandardMatch(const std::string& text, const std::string& pattern, bool any
 }
 } // namespace
 
-// Short texts, which the standard library searches safely: both engines must agree.
-//
-// They part on patterns nobody types to filter log lines. Matching here only:
-// Perl extensions the standard grammar rejects ((?i)abc, look-behind (?<=a)b,
-// named groups, (?#comments), [[:word:]], \p{L}); a brace that starts no repeat
-// (x{,3}, a{) is a literal here and an error there; \A \Z \Q..\E \e \h \K are
-// anchors, quoting or classes here and plain letters there; "]" first in a set
-// is a literal here and closes an empty set there; this standard library finds no
-// match for the control escape \cJ. Matching there only: \u0041 is a code point
-// there and the upper-case class here; [^] (any character), the empty
-// look-ahead (?=), a{2}{3} and \k do not compile here; a form feed ends a line
-// for the dot here but not there.
+// Short texts, which the standard library searches safely: the filter must answer as it does.
 TEST(LogRegex, TheEngineAnswersAsTheStandardLibrary)
 {
     // clang-format off
@@ -96,4 +86,68 @@ TEST(LogRegex, LongTextsAndPathologicalPatternsAnswerQuickly)
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100) * kTimeBoundScale)
             << test.pattern;
     }
+}
+
+// What other dialects accept or read their own way is refused, or read as the
+// standard grammar reads it.
+TEST(LogRegex, PerlExtensionsAreRefusedAndForeignEscapesAreTheirLetters)
+{
+    for (const char* refused : {"(?i)err", "(?<=a)b", "(?<n>b)", "(?>b)", "a(?#c)b", "a{", "x{,3}", "\\"})
+    {
+        EXPECT_FALSE(nxLogRegexFilter(refused, false).IsValid()) << refused;
+        EXPECT_FALSE(Match(refused, refused)) << refused;
+        EXPECT_THROW(nxLogDataInterest::IsRegexFilterMatch_NoCatch("err", refused, false), std::regex_error)
+            << refused;
+    }
+    const struct
+    {
+        const char* pattern;
+        const char* text;
+        bool answer;
+    } cases[] = {
+        {"\\Aerr", "Aerr", true},    {"\\Aerr", "err", false},    {"\\Qa.b\\E", "Qa-bE", true},
+        {"\\Qa.b\\E", "a.b", false}, {"a\\Rb", "aRb", true},      {"a\\Rb", "a\nb", false},
+        {"a\\Kb", "aKb", true},      {"a\\Kb", "ab", false},      {"a.b", "a\fb", true},
+        {"a.b", "a\rb", false},      {"a\\sb", "a\vb", true},     {"a$", "a\n", false},
+        {"^b", "a\nb", false},       {"\\x41", "A", true},        {"[^]", "x", true},
+        {"a{2}{3}", "aaaaaa", true}, {"a{2}{3}", "aaaaa", false}, {"\\cJ", "\n", true},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(Match(test.text, test.pattern), test.answer) << "/" << test.pattern << "/ on " << test.text;
+}
+
+// The standard library's compiler recurses for every group level and every term;
+// a pattern deeper than it can take is refused before it is asked.
+TEST(LogRegex, APatternTooDeepForTheStandardCompilerIsRefusedNotRun)
+{
+    const auto nested = [](int depth) { return std::string(depth, '(') + "a" + std::string(depth, ')'); };
+    EXPECT_TRUE(nxLogRegexFilter(nested(300), false).IsValid());
+    EXPECT_FALSE(nxLogRegexFilter(nested(400), false).IsValid());
+    EXPECT_FALSE(nxLogRegexFilter(nested(100000), false).IsValid());
+    EXPECT_FALSE(nxLogRegexFilter(std::string(100000, 'a'), false).IsValid());
+    std::string hosts = "host0";
+    for (int host = 1; host < 1000; ++host)
+        hosts += "|host" + std::to_string(host);
+    const nxLogRegexFilter anyHost(hosts, false);
+    EXPECT_TRUE(anyHost.IsValid()) << "alternatives do not nest";
+    EXPECT_TRUE(anyHost.IsMatch("login from host432 refused"));
+}
+
+// Nested quantifiers that make a backtracking search take seconds on a long line:
+// the automaton answers them (their speed is in bench_log).
+TEST(LogRegex, NestedQuantifiersGoToTheAutomatonAndBackReferencesToTheBoundedEngine)
+{
+    const std::string line(4000, 'a');
+    for (const size_t tail : {50u, 200u})
+    {
+        const nxLogRegexFilter nested("(a+)+b|" + std::string(tail, 'z'), false);
+        EXPECT_TRUE(nested.UsesAutomaton());
+        EXPECT_FALSE(nested.IsMatch(line));
+        EXPECT_TRUE(nested.IsMatch(line + "b"));
+    }
+    const nxLogRegexFilter backReference("(\\w+) \\1", true);
+    EXPECT_TRUE(backReference.IsValid());
+    EXPECT_FALSE(backReference.UsesAutomaton());
+    EXPECT_TRUE(backReference.IsMatch("retry RETRY later"));
+    EXPECT_FALSE(backReference.IsMatch("retry later"));
 }

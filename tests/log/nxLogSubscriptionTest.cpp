@@ -42,13 +42,21 @@ TEST_F(LogSubscription, OnlyTheUserStreamsResultDecidesTheAttach)
     Open();
     EXPECT_NE(LiveSubscription(), nullptr);
     m_views.back()->Close();
+    EXPECT_EQ(Calls(m_service).back(), "UnsubscribeLogMessagesForUser(4294967295)");
+    EXPECT_EQ(m_service.CountRequests("UnsubscribeLogMessages"), 0u)
+        << "the refused stream is not given back";
 
     m_service.SetResult("SubscribeLogMessages", {});
     m_service.SetResult("SubscribeLogMessagesForUser", refused);
+    m_service.ClearRequests();
     nxLogDataInterest interest;
     EXPECT_EQ(interest.AttachToDataManager(), refused);
     EXPECT_EQ(LiveSubscription(), nullptr);
     interest.DetachFromDataManager();
+    EXPECT_EQ(Calls(m_service),
+              (std::vector<std::string>{"SubscribeLogMessages()", "SubscribeLogMessagesForUser(4294967295)",
+                                        "UnsubscribeLogMessages()"}))
+        << "only the granted stream is given back";
 }
 
 TEST_F(LogSubscription, EveryMessageIsDeletedOnceWhetherKeptDroppedOrNull)

@@ -42,6 +42,27 @@ TEST(nxControlDataInterest, KindSurvivesSavingAndIsMadeAgainByClassName)
     }
 }
 
+// A workspace written by another build names the kind under this key, by this text.
+TEST(nxControlDataInterest, TheKindIsKeptUnderClientServerByItsName)
+{
+    nxControlDataInterest interest;
+    interest.SetClientServer(nxClientServerEnum(72));
+    nxXMLDocument saved("DataInterest");
+    nxXMLElement root = saved.GetRootElement();
+    ASSERT_TRUE(interest.SaveToXML(root).IsOK());
+    EXPECT_NE(saved.SaveToString().find("<ClientServer>Server</ClientServer>"), std::string::npos)
+        << saved.SaveToString();
+
+    nxXMLDocument written;
+    ASSERT_TRUE(written
+                    .LoadFromString("<DataInterest><ClassName>nxControlDataInterest</ClassName>"
+                                    "<ClientServer>Client</ClientServer></DataInterest>")
+                    .IsOK());
+    nxXMLElement element = written.GetRootElement();
+    EXPECT_TRUE(interest.LoadFromXML(element).IsOK());
+    EXPECT_EQ(interest.GetClientServer().GetValue(), 71u);
+}
+
 TEST(nxControlDataInterest, AnElementWithoutTheKindLoadsWithoutErrorAndAnUndefinedKind)
 {
     nxXMLDocument document;

@@ -4,6 +4,17 @@
 
 using ControlDataManager = nxControlPipelineFixture;
 
+namespace
+{
+std::vector<std::string> Operations(const nxScriptedControlService& service)
+{
+    std::vector<std::string> operations;
+    for (const auto& request : service.GetRequests())
+        operations.push_back(request.operation);
+    return operations;
+}
+} // namespace
+
 TEST_F(ControlDataManager, ABatchReplacesTheImageOfItsKindOnly)
 {
     View& servers = Open(72);
@@ -83,8 +94,8 @@ TEST_F(ControlDataManager, StaleMarkingReachesEveryRowAndEndsAnUpdateOnlyWhenThe
     const uint64_t withRows = m_manager->GetDataUpdateCount();
     m_manager->OnServerApplicationStatusDisconnectDetected();
     EXPECT_EQ(m_manager->GetDataUpdateCount(), withRows + 1);
-    EXPECT_TRUE(Highlight("S1^Server") & nxControlHighlight::Stale);
-    EXPECT_TRUE(Highlight("C1^Client") & nxControlHighlight::Stale) << "client rows are marked too";
+    EXPECT_EQ(Highlight("S1^Server"), 0x100u | 0x1000000000000000u);
+    EXPECT_EQ(Highlight("C1^Client"), 0x100u | 0x1000000000000000u) << "client rows are marked too";
 }
 
 TEST_F(ControlDataManager, InterestsOfOneKindShareOneSubscription)
@@ -147,6 +158,45 @@ TEST_F(ControlDataManager, AFailedSubscribeIsReturnedAndUndone)
     View& retry = Open(72);
     Batch(72, {MakeServer("S1")});
     EXPECT_EQ(retry.listener.RowCount(), 1u);
+}
+
+TEST_F(ControlDataManager, ARefusedSubscribeIsFollowedByNoRequest)
+{
+    m_service.SetResult("SubscribeApplicationStatus", nxErrorEnum(nxErrorEnum::Refused, "no"));
+    Open(72, false);
+    Open(71, false);
+    EXPECT_EQ(Operations(m_service),
+              (std::vector<std::string>{"SubscribeApplicationStatus", "SubscribeApplicationStatus"}));
+}
+
+// A server batch may carry a client-typed status: its row is made by the server
+// subscription and removed by the next client batch.
+TEST_F(ControlDataManager, ARowRemovedByTheOtherKindsBatchLeavesTheSubscriptionThatMadeIt)
+{
+    View& servers = Open(72);
+    Open(71);
+    Batch(72, {MakeServer("S1"), MakeClient("X")});
+    Batch(71, {MakeClient("Y")});
+    {
+        std::lock_guard guard(m_manager->GetLock());
+        nxGridDataSubscription* server =
+            m_manager->GetSubscriptionManager().FindSubscription("ApplicationStatus.Server");
+        ASSERT_NE(server, nullptr);
+        EXPECT_EQ(server->GetNumberOfDataObjectsCreated(), 1u) << "only S1";
+    }
+    servers.interest.DetachFromDataManager();
+    EXPECT_EQ(m_manager->GetNumberOfDataObjects(), 1u);
+    EXPECT_EQ(Text("Y^Client", 9001), "Y");
+}
+
+TEST_F(ControlDataManager, DestroyMakesEveryViewLetGoOfItsRowsBeforeTheyAreDeleted)
+{
+    View& servers = Open(72);
+    Batch(72, {MakeServer("S1"), MakeServer("S2")});
+    ASSERT_EQ(servers.listener.RowCount(), 2u);
+    m_manager->Destroy();
+    EXPECT_EQ(servers.listener.RowCount(), 0u);
+    servers.interest.DetachFromDataManager();
 }
 
 TEST_F(ControlDataManager, StopAndRemoveGoToTheService)

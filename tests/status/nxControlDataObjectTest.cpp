@@ -61,6 +61,21 @@ TEST(nxControlDataObject, KeyUsesWildcardsForAnEmptyIdOrUndefinedKind)
     EXPECT_EQ(row.GetApplicationID().GetApplicationID(), "C7");
 }
 
+TEST(nxControlDataObject, EachCellShowsItsOwnFieldOfTheStatus)
+{
+    nxControlDataObject row;
+    std::unique_ptr<nxApplicationStatus> status(MakeStatus({.id = "A7", .delta = 3}));
+    row.OnApplicationStatusUpdate(*status, true);
+    const std::pair<nxAttributeID, const char*> cells[] = {
+        {9001, "A7"},      {9002, "App-A7"},  {9003, "host1"},        {9004, "ops"},
+        {9005, "Running"}, {9006, "4242"},    {9007, "Order Router"}, {9008, "2026-12-05 08:00:00"},
+        {9009, "inst"},    {9010, "Primary"}, {9011, "1.2.3"},        {9012, "0.5"},
+        {9013, "0.25"},    {9014, "OK"},      {9015, "Weekdays"},     {9016, "London"},
+        {9017, "3"}};
+    for (const auto& [id, text] : cells)
+        EXPECT_EQ(Text(row, id), text) << id;
+}
+
 TEST(nxControlDataObject, HighlightFollowsExpectedStatusAndHeartbeatBoundaries)
 {
     struct Case
@@ -168,7 +183,7 @@ TEST(nxControlDataObject, StaleMarkIsSetOnceAndClearedByTheNextStatus)
     for (const auto& change : observed.last)
         EXPECT_EQ(change.bits, 0x20u);
     for (nxObservedAttribute* attribute : observed.row.GetAttributes())
-        EXPECT_EQ(attribute->GetAttributeHighlight(), 0x800u | nxControlHighlight::Stale);
+        EXPECT_EQ(attribute->GetAttributeHighlight(), 0x800u | 0x1000000000000000u);
     EXPECT_EQ(Text(observed.row, 9001), "A") << "values stay";
 
     observed.row.OnServerApplicationStatusDisconnectDetected();

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <sstream>
+#include <string_view>
 #include <utility>
 
 #include <fcntl.h>
@@ -131,6 +131,66 @@ void SyncFolderOf(const std::string& path)
         ::fsync(directory.Get());
 }
 
+// Texts of only whitespace are kept when they are an element's whole content (a
+// pattern of spaces is a real filter); the whitespace between elements is not.
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+
+// The writer leaves a carriage return in a text raw, and a reader turns a raw one
+// into a line feed; written as a reference it reads back as itself. Every raw
+// carriage return in the output is in a text: attributes write theirs as
+// references, and the indentation uses line feeds only.
+class nxCarriageReturnEscapingWriter : public pugi::xml_writer
+{
+public:
+    explicit nxCarriageReturnEscapingWriter(std::string& out) : m_out(out) {}
+    void write(const void* data, size_t size) override
+    {
+        const std::string_view chunk(static_cast<const char*>(data), size);
+        for (size_t start = 0; start <= chunk.size();)
+        {
+            const size_t found = chunk.find('\r', start);
+            m_out.append(chunk.substr(start, found == std::string_view::npos ? std::string_view::npos
+                                                                             : found - start));
+            if (found == std::string_view::npos)
+                break;
+            m_out += "&#13;";
+            start = found + 1;
+        }
+    }
+
+private:
+    std::string& m_out;
+};
+
+// The depth of the deepest element (the root element is at depth 1), without recursion.
+int DeepestElement(const pugi::xml_document& document)
+{
+    int deepest = 0;
+    int depth = 0;
+    pugi::xml_node node = document.first_child();
+    while (node)
+    {
+        if (node.type() == pugi::node_element)
+            deepest = std::max(deepest, depth + 1);
+        if (node.first_child())
+        {
+            node = node.first_child();
+            ++depth;
+            continue;
+        }
+        while (node && !node.next_sibling())
+        {
+            node = node.parent();
+            --depth;
+            if (depth < 0)
+                return deepest;
+        }
+        if (node)
+            node = node.next_sibling();
+    }
+    return deepest;
+}
+
 // Line and column (both from 1) of a byte offset, for the operator's message.
 std::pair<size_t, size_t> LineAndColumn(const std::string& text, ptrdiff_t offset)
 {
@@ -176,7 +236,7 @@ nxErrorEnum nxXMLDocument::LoadFromString(const std::string& text)
 nxErrorEnum nxXMLDocument::Load(const std::string& text, const std::string& source)
 {
     auto document = std::make_unique<pugi::xml_document>();
-    const pugi::xml_parse_result result = document->load_buffer(text.data(), text.size());
+    const pugi::xml_parse_result result = document->load_buffer(text.data(), text.size(), kParseOptions);
     if (!result)
     {
         const auto [line, column] = LineAndColumn(text, result.offset);
@@ -186,6 +246,10 @@ nxErrorEnum nxXMLDocument::Load(const std::string& text, const std::string& sour
     }
     if (!document->document_element())
         return nxErrorEnum(nxErrorEnum::ParseError, "The " + source + " holds no root element");
+    if (DeepestElement(*document) > MaxDepth)
+        return nxErrorEnum(nxErrorEnum::ParseError, "The " + source + " is nested deeper than " +
+                                                        std::to_string(MaxDepth) +
+                                                        " levels, which no document of this program is");
     m_document = std::move(document);
     return nxErrorEnum();
 }
@@ -194,9 +258,11 @@ std::string nxXMLDocument::SaveToString() const
 {
     if (!m_document)
         return std::string();
-    std::ostringstream out;
-    m_document->save(out, "  ", pugi::format_default, pugi::encoding_utf8);
-    return out.str();
+    std::string out;
+    nxCarriageReturnEscapingWriter writer(out);
+    // One element a line, not indented: the size does not grow with the depth.
+    m_document->save(writer, "", pugi::format_indent, pugi::encoding_utf8);
+    return out;
 }
 
 nxErrorEnum nxXMLDocument::SaveToFile(const std::string& path) const

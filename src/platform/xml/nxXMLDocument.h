@@ -13,6 +13,9 @@
 class nxXMLDocument
 {
 public:
+    // Deeper than any document the console writes; deeper ones are refused.
+    static constexpr int MaxDepth = 64;
+
     // A document without a root element.
     nxXMLDocument();
     // A document holding only an empty root element; no root when the name is not valid.

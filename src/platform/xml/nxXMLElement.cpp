@@ -1,5 +1,7 @@
 #include "platform/xml/nxXMLElement.h"
 
+#include "platform/xml/nxXMLDocument.h"
+
 namespace
 {
 // Names that would make the written document unreadable are refused, so a save
@@ -19,6 +21,21 @@ bool IsValidName(const std::string& name)
             return false;
     }
     return true;
+}
+
+// The document stores C strings: a NUL byte would silently end the text there.
+bool HoldsNul(const std::string& text)
+{
+    return text.find('\0') != std::string::npos;
+}
+
+// Depth of the node below the document: its root element is at depth 1.
+int DepthOf(pugi::xml_node node)
+{
+    int depth = 0;
+    for (; node && node.type() != pugi::node_document; node = node.parent())
+        ++depth;
+    return depth;
 }
 
 pugi::xml_node FindElement(pugi::xml_node from, const std::string& name)
@@ -44,8 +61,12 @@ std::string nxXMLElement::GetValue() const
 
 bool nxXMLElement::SetValue(const std::string& value)
 {
-    if (m_node.type() != pugi::node_element)
+    if (m_node.type() != pugi::node_element || HoldsNul(value))
         return false;
+    // The text goes into a plain text node: a loaded CDATA section would not
+    // write a carriage return as a reference.
+    if (pugi::xml_node text = m_node.text().data(); text.type() == pugi::node_cdata)
+        m_node.remove_child(text);
     return m_node.text().set(value.c_str());
 }
 
@@ -56,13 +77,15 @@ nxXMLElement nxXMLElement::AddChildElement(const std::string& name)
         m_node.type() == pugi::node_element ||
         (m_node.type() == pugi::node_document &&
          !m_node.find_child([](pugi::xml_node child) { return child.type() == pugi::node_element; }));
-    if (!canHoldChild || !IsValidName(name))
+    if (!canHoldChild || !IsValidName(name) || DepthOf(m_node) >= nxXMLDocument::MaxDepth)
         return nxXMLElement();
     return nxXMLElement(m_node.append_child(name.c_str()));
 }
 
 nxXMLElement nxXMLElement::AddChildValue(const std::string& name, const std::string& value)
 {
+    if (HoldsNul(value))
+        return nxXMLElement();
     nxXMLElement child = AddChildElement(name);
     child.SetValue(value);
     return child;
@@ -92,7 +115,7 @@ std::string nxXMLElement::GetAttribute(const std::string& name) const
 
 bool nxXMLElement::SetAttribute(const std::string& name, const std::string& value)
 {
-    if (m_node.type() != pugi::node_element || !IsValidName(name))
+    if (m_node.type() != pugi::node_element || !IsValidName(name) || HoldsNul(value))
         return false;
     pugi::xml_attribute attribute = m_node.attribute(name.c_str());
     if (!attribute)

@@ -19,12 +19,15 @@ public:
 
     // The element's own text; empty when it has none or is not valid.
     std::string GetValue() const;
+    // False, changing nothing, for a text holding a NUL byte, which no document can hold.
     bool SetValue(const std::string& value);
 
-    // Appends a child element and answers it (not valid when this element is not, or
-    // when the name is not a valid XML name).
+    // Appends a child element and answers it (not valid when this element is not, when
+    // the name is not a valid XML name, or when the child would lie deeper than
+    // nxXMLDocument::MaxDepth).
     nxXMLElement AddChildElement(const std::string& name);
-    // Appends a child element holding a text and answers it.
+    // Appends a child element holding a text and answers it; adds nothing and answers
+    // an invalid element for a text holding a NUL byte.
     nxXMLElement AddChildValue(const std::string& name, const std::string& value);
 
     // The first child of that name, which becomes the current child; not valid when there is none.
@@ -35,7 +38,8 @@ public:
     bool HasCurrentChild() const { return static_cast<bool>(m_current); }
     void ResetReadingPosition() { m_current = pugi::xml_node(); }
 
-    // Attributes, for layout details that are not keys of their own.
+    // Attributes, for layout details that are not keys of their own. A value holding
+    // a NUL byte is refused.
     std::string GetAttribute(const std::string& name) const;
     bool SetAttribute(const std::string& name, const std::string& value);
 

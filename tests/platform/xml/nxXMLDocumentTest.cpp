@@ -91,3 +91,38 @@ TEST_F(XMLDocumentFileTest, SaveReplacesTheFileOrLeavesItAsItWas)
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 2)
         << "a temporary file was left behind";
 }
+
+TEST(nxXMLDocument, NestingDeeperThanAnyConsoleDocumentIsRefused)
+{
+    const int limit = nxXMLDocument::MaxDepth;
+    auto nested = [](int depth)
+    {
+        std::string text;
+        for (int level = 0; level < depth; ++level)
+            text += "<a>";
+        for (int level = 0; level < depth; ++level)
+            text += "</a>";
+        return text;
+    };
+    nxXMLDocument document("Kept");
+    EXPECT_TRUE(nxXMLDocument().LoadFromString(nested(limit)).IsOK());
+    const nxErrorEnum error = document.LoadFromString(nested(100000));
+    EXPECT_EQ(error.GetValue(), nxErrorEnum::ParseError);
+    EXPECT_TRUE(Mentions(error, "nested deeper than " + std::to_string(limit))) << error.GetLongDescription();
+    EXPECT_EQ(document.GetRootElement().GetName(), "Kept");
+
+    nxXMLElement element = document.GetRootElement();
+    for (int level = 1; level < limit; ++level)
+        element = element.AddChildElement("a");
+    EXPECT_TRUE(element.IsValid());
+    EXPECT_FALSE(element.AddChildElement("a").IsValid()) << "a document is never built deeper than it loads";
+}
+
+TEST(nxXMLDocument, SavedSizeGrowsWithTheElementsNotWithTheirDepth)
+{
+    nxXMLDocument deep("Root");
+    nxXMLElement element = deep.GetRootElement();
+    for (int level = 1; level < nxXMLDocument::MaxDepth; ++level)
+        element = element.AddChildElement("Key");
+    EXPECT_LT(deep.SaveToString().size(), 20u * nxXMLDocument::MaxDepth) << deep.SaveToString();
+}

@@ -56,3 +56,49 @@ TEST(nxXMLElement, TextsAndAttributesRoundTripThroughAString)
     EXPECT_EQ(again.GetNextChildElement("LogLevels").GetFirstChildElement("LogLevel").GetValue(), "33");
     EXPECT_EQ(again.GetValue(), "") << "children are not the element's own text";
 }
+
+TEST(nxXMLElement, ATextHoldingANulByteIsRefusedNotCutShort)
+{
+    nxXMLDocument document("Root");
+    nxXMLElement root = document.GetRootElement();
+    const std::string withNul("a\0b", 3);
+    EXPECT_FALSE(root.AddChildValue("Pattern", withNul).IsValid());
+    EXPECT_FALSE(root.GetFirstChildElement("Pattern").IsValid()) << "nothing half-written is left";
+    nxXMLElement child = root.AddChildValue("Pattern", "kept");
+    EXPECT_FALSE(child.SetValue(withNul));
+    EXPECT_EQ(child.GetValue(), "kept");
+    EXPECT_FALSE(root.SetAttribute("name", withNul));
+    EXPECT_FALSE(root.SetAttribute(std::string("na\0me", 5), "x"));
+    EXPECT_FALSE(root.AddChildElement(std::string("Pat\0tern", 8)).IsValid());
+}
+
+// Each text is saved, loaded, saved and loaded again, and must come back unchanged every time.
+TEST(nxXMLElement, TextsOfSpacesAndLineBreaksComeBackUnchanged)
+{
+    for (const std::string value :
+         {" ", "   ", "\t", "\n", "\r", "\r\n", " a ", "a\rb", "a\r\nb", "\n\n x\r"})
+    {
+        nxXMLDocument document("Root");
+        document.GetRootElement().AddChildValue("RegexFilter", value);
+        document.GetRootElement().SetAttribute("a", value);
+        for (int round = 0; round < 2; ++round)
+        {
+            nxXMLDocument reread;
+            ASSERT_TRUE(reread.LoadFromString(document.SaveToString()).IsOK());
+            nxXMLElement root = reread.GetRootElement();
+            EXPECT_EQ(root.GetFirstChildElement("RegexFilter").GetValue(), value) << round;
+            EXPECT_EQ(root.GetAttribute("a"), value) << round;
+            document = std::move(reread);
+        }
+    }
+}
+
+TEST(nxXMLElement, AnEscapedCarriageReturnKeepsItsMeaningThroughASave)
+{
+    nxXMLDocument document;
+    ASSERT_TRUE(document.LoadFromString("<r>&#13;</r>").IsOK());
+    EXPECT_EQ(document.GetRootElement().GetValue(), "\r");
+    nxXMLDocument reread;
+    ASSERT_TRUE(reread.LoadFromString(document.SaveToString()).IsOK());
+    EXPECT_EQ(reread.GetRootElement().GetValue(), "\r");
+}

@@ -8,7 +8,9 @@ void CGridLock::lock()
         return;
     }
     std::unique_lock guard(m_mutex);
+    ++m_waiters;
     m_released.wait(guard, [this] { return !m_held; });
+    --m_waiters;
     m_held = true;
     m_owner.store(std::this_thread::get_id(), std::memory_order_relaxed);
     m_depth = 1;
@@ -51,13 +53,21 @@ bool CGridLock::LockUnless(const std::atomic<bool>& abandon)
         return true;
     }
     std::unique_lock guard(m_mutex);
+    ++m_waiters;
     m_released.wait(guard, [&] { return !m_held || abandon.load(std::memory_order_acquire); });
+    --m_waiters;
     if (abandon.load(std::memory_order_acquire))
         return false;
     m_held = true;
     m_owner.store(std::this_thread::get_id(), std::memory_order_relaxed);
     m_depth = 1;
     return true;
+}
+
+unsigned CGridLock::GetNumberOfWaiters() const
+{
+    std::lock_guard guard(m_mutex);
+    return m_waiters;
 }
 
 void CGridLock::WakeWaiters()

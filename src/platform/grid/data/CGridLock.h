@@ -28,11 +28,15 @@ public:
     {
         return m_owner.load(std::memory_order_relaxed) == std::this_thread::get_id();
     }
+    // Threads blocked in lock or LockUnless right now; lets a test know that a
+    // thread has reached the lock before it goes on.
+    unsigned GetNumberOfWaiters() const;
 
 private:
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::condition_variable m_released;
     bool m_held = false;                    // guarded by m_mutex
+    unsigned m_waiters = 0;                 // guarded by m_mutex
     std::atomic<std::thread::id> m_owner{}; // written by the holder only
     unsigned m_depth = 0;                   // touched by the holder only
 };

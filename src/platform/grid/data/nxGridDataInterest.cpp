@@ -6,6 +6,7 @@
 #include "platform/grid/data/nxAttribute.h"
 #include "platform/grid/data/nxColumnFilter.h"
 #include "platform/grid/data/nxGridDataInterestListener.h"
+#include "platform/grid/data/nxGridDataManager.h"
 #include "platform/grid/data/nxGridDataObject.h"
 #include "platform/grid/data/nxObservedAttribute.h"
 #include "platform/xml/nxXMLElement.h"
@@ -85,6 +86,11 @@ nxErrorEnum nxGridDataInterest::FetchDataObjects()
 
 nxErrorEnum nxGridDataInterest::RefreshDataObjectsWithNewFilters(bool)
 {
+    // A row being filed meanwhile would be dropped after it was shown but before
+    // the store counts its observers, and be deleted as shown by no one.
+    std::unique_lock<CGridLock> guard;
+    if (nxGridDataManager* manager = _GetDataManager())
+        guard = std::unique_lock(manager->GetLock());
     if (nxGridDataInterestListener* listener = GetListener())
         listener->OnRemoveAllGridDataObjects(*this);
     return IsAttached() ? _FetchDataObjects() : nxErrorEnum();

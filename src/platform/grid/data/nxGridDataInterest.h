@@ -11,6 +11,7 @@
 class nxColumnFilter;
 class nxGridColumn;
 class nxGridDataInterestListener;
+class nxGridDataManager;
 class nxGridDataObject;
 class nxXMLElement;
 
@@ -32,7 +33,8 @@ public:
     nxErrorEnum AttachToDataManager();
     nxErrorEnum DetachFromDataManager();
     nxErrorEnum FetchDataObjects();
-    // Has the listener drop every row, then offers it the stored rows again under the current filter.
+    // Has the listener drop every row, then offers it the stored rows again under the
+    // current filter, in one step under the store's lock.
     nxErrorEnum RefreshDataObjectsWithNewFilters(bool redraw);
     bool IsAttached() const { return m_attached.load(std::memory_order_acquire); }
 
@@ -72,6 +74,8 @@ protected:
     virtual nxErrorEnum _DetachFromDataManager() = 0;
     virtual nxErrorEnum _FetchDataObjects() = 0;
     virtual bool _IsInterested(const nxGridDataObject* object) const = 0;
+    // The store the interest attaches to, whose lock every listener call runs under; null when none.
+    virtual nxGridDataManager* _GetDataManager() const { return nullptr; }
 
 private:
     std::atomic<nxGridDataInterestListener*> m_listener{nullptr};

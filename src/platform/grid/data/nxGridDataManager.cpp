@@ -2,6 +2,7 @@
 
 #include "platform/base/nxLog.h"
 #include "platform/grid/data/nxGridDataInterest.h"
+#include "platform/grid/data/nxGridDataInterestListener.h"
 #include "platform/grid/data/nxGridDataSubscription.h"
 
 nxGridDataManager::nxGridDataManager() : m_subscriptionManager(m_lock) {}
@@ -27,8 +28,18 @@ void nxGridDataManager::Destroy()
     nxGridDataSubscriptionManager::ObjectSet objects;
     m_subscriptionManager.DestroyAllSubscriptions(objects);
     _OnDestroyed();
-    // The map owns every row, those of the destroyed subscriptions included.
+    // The map owns every row, those of the destroyed subscriptions included; views
+    // still attached must not observe them any more.
+    _ReleaseAllRowsFromViews();
     _DestroyDataMap();
+}
+
+void nxGridDataManager::_ReleaseAllRowsFromViews()
+{
+    std::lock_guard guard(m_lock);
+    for (nxGridDataInterest* interest : m_interestManager.GetDataInterests())
+        if (nxGridDataInterestListener* listener = interest->GetListener())
+            listener->OnRemoveAllGridDataObjects(*interest);
 }
 
 void nxGridDataManager::OnSnapshotError(const nxErrorEnum& error, nxGridDataSubscription* subscription)

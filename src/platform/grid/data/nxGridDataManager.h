@@ -66,6 +66,8 @@ protected:
     // Tells each attached interest's grid that an update is complete: once per
     // update, or once until the grid acknowledges when the manager throttles.
     void _OnEndOfDataUpdate();
+    // Every attached interest's grid lets go of its rows, before they are all deleted.
+    void _ReleaseAllRowsFromViews();
 
 private:
     mutable CGridLock m_lock;

@@ -76,6 +76,7 @@ public:
     {
         nxGridDataSubscriptionManager::ObjectSet objects;
         GetSubscriptionManager().DestroyAllSubscriptions(objects);
+        _ReleaseAllRowsFromViews();
         DeleteAllDataObjects();
     }
 
@@ -170,13 +171,15 @@ protected:
         }
     }
 
-    void _RemoveDataObject(T* object, bool destroy, nxGridDataSubscription* creator)
+    // The row leaves the subscription that made it, which it records: the one that
+    // delivers its removal may be another (a batch of the other kind).
+    void _RemoveDataObject(T* object, bool destroy, nxGridDataSubscription* /*delivering*/)
     {
         std::lock_guard guard(GetLock());
         const std::string key = object->GetAsIndexedMapKey();
         EraseIfHeld(m_dataMap, key, object);
         GetInterestManager().OnRemoveGridDataObject(object);
-        if (creator)
+        if (nxGridDataSubscription* creator = object->GetCreatorSubscription())
             creator->RemoveDataObjectCreatedBySubscription(object);
         EraseIfHeld(m_objectsWithoutSubscription, key, object);
         if (destroy)

@@ -1,6 +1,8 @@
 #include "platform/grid/data/nxObservedAttribute.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 #include "platform/grid/data/nxAttributeObserver.h"
 
@@ -34,7 +36,23 @@ uint32_t nxObservedAttribute::GetNumberOfObservers() const
 void nxObservedAttribute::NotifyObservers(nxAttributeChangeBitMask changes, bool extended) const
 {
     std::lock_guard guard(m_lock);
-    // By index: an observer that detaches itself must not invalidate the walk.
-    for (size_t i = 0; i < m_observers.size(); ++i)
-        m_observers[i]->OnAttributeChanged(*this, changes, extended);
+    // The observers attached now, each told once, also when one of them detaches
+    // itself or another during the walk; one detached by an earlier one is not told.
+    constexpr size_t kInline = 8;
+    std::array<nxAttributeObserver*, kInline> inlineCopy;
+    std::vector<nxAttributeObserver*> largeCopy;
+    std::span<nxAttributeObserver*> observers;
+    if (m_observers.size() <= kInline)
+    {
+        std::copy(m_observers.begin(), m_observers.end(), inlineCopy.begin());
+        observers = std::span(inlineCopy.data(), m_observers.size());
+    }
+    else
+    {
+        largeCopy = m_observers;
+        observers = largeCopy;
+    }
+    for (nxAttributeObserver* observer : observers)
+        if (std::find(m_observers.begin(), m_observers.end(), observer) != m_observers.end())
+            observer->OnAttributeChanged(*this, changes, extended);
 }

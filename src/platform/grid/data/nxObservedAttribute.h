@@ -25,7 +25,8 @@ public:
     bool HasObservers() const;
     uint32_t GetNumberOfObservers() const;
 
-    // Tells every observer, in the order they attached, once.
+    // Tells every observer attached when it begins, in the order they attached, once;
+    // an observer may detach itself (or a later one) while it is told.
     void NotifyObservers(nxAttributeChangeBitMask changes, bool extended) const;
 
 protected:

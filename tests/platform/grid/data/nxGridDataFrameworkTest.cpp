@@ -4,6 +4,8 @@
 #include <chrono>
 #include <thread>
 
+#include "model/nxObservedAttributeTemplate.h"
+#include "model/nxStringAttributeValue.h"
 #include "nxRecordingListener.h"
 #include "platform/grid/data/CGridLock.h"
 #include "platform/grid/data/nxGridDataInterest.h"
@@ -134,4 +136,32 @@ TEST(nxGridDataInterest, PrototypesAreFoundByTheClassNameASavedInterestNames)
         nxGridDataInterest::CreateInstanceByName(nxGridDataInterest::ReadClassName(root)));
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(made->GetClassName(), "TestInterest");
+}
+
+TEST(nxObservedAttribute, EveryObserverAttachedWhenANotificationBeginsHearsItOnce)
+{
+    struct Observer : nxAttributeObserver
+    {
+        nxObservedAttribute* leaveFrom = nullptr;
+        int heard = 0;
+        void OnAttributeChanged(const nxObservedAttribute&, nxAttributeChangeBitMask, bool) override
+        {
+            ++heard;
+            if (leaveFrom)
+                leaveFrom->DetachObserver(this);
+        }
+    };
+    nxObservedAttributeTemplate<1, nxStringAttributeValue> attribute;
+    Observer leaving;
+    Observer next;
+    Observer last;
+    leaving.leaveFrom = &attribute;
+    for (Observer* observer : {&leaving, &next, &last})
+        attribute.AttachObserver(observer);
+    attribute.UpdateAttributeValueWithoutFlashing(nxStringAttributeValue("x"));
+    EXPECT_EQ(leaving.heard, 1);
+    EXPECT_EQ(next.heard, 1) << "the observer after one that left was skipped";
+    EXPECT_EQ(last.heard, 1);
+    attribute.UpdateAttributeValueWithoutFlashing(nxStringAttributeValue("y"));
+    EXPECT_EQ(leaving.heard + next.heard + last.heard, 5);
 }
