@@ -48,13 +48,6 @@ inline nxCountedLogMessage* MakeLogMessage(const nxLogMessageFields& wanted)
     return message;
 }
 
-// Sanitizer builds run several times slower; time bounds scale with them.
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-inline constexpr double kTimeBoundScale = 10.0;
-#else
-inline constexpr double kTimeBoundScale = 1.0;
-#endif
-
 // A log view as a grid runs it. On closing it lets go of its rows before the
 // detach, which deletes the rows of a subscription that goes with it.
 struct nxLogTestView

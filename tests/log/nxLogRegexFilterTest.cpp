@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 // The standard library's regex, here only the reference, trips a false warning in sanitizer builds.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <regex>
@@ -61,7 +60,8 @@ TEST(LogRegex, TheEngineAnswersAsTheStandardLibrary)
 
 // Texts and patterns that overflow the stack or run for seconds in the standard
 // library: each answer comes quickly and follows the rules (an exception is no match).
-TEST(LogRegex, LongTextsAndPathologicalPatternsAnswerQuickly)
+// How fast these answer is measured in bench_log; here only that they answer, rightly.
+TEST(LogRegex, LongTextsAndPathologicalPatternsAnswer)
 {
     std::string megabyte(1 << 20, 'q');
     megabyte.replace(megabyte.size() / 2, 5, "ERROR");
@@ -80,12 +80,7 @@ TEST(LogRegex, LongTextsAndPathologicalPatternsAnswerQuickly)
                  {plain, "(a|b)*c", true, false}, {alternating, ".*x", false, false},
                  {plain, ".*x", true, false},     {plain + "x", "a*x", false, true}};
     for (const auto& test : cases)
-    {
-        const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(Match(test.text, test.pattern, test.anyCase), test.answer) << test.pattern;
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100) * kTimeBoundScale)
-            << test.pattern;
-    }
 }
 
 // What other dialects accept or read their own way is refused, or read as the
