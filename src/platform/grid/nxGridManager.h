@@ -72,6 +72,7 @@ public:
         bool visible = true;
         int order = 0;
         std::set<std::string> filterValues;
+        bool operator==(const ColumnSetting&) const = default;
     };
     // Visible columns in the operator's order, and the texts of rows.
     struct TextTable
