@@ -14,7 +14,8 @@ class nxMessageBoxInterceptor
 {
 public:
     nxMessageBoxInterceptor()
-        : m_previous(nxSetMessageBoxHandler([this](const nxMessageBoxRequest& request) { return Answer(request); }))
+        : m_previous(
+              nxSetMessageBoxHandler([this](const nxMessageBoxRequest& request) { return Answer(request); }))
     {
     }
     ~nxMessageBoxInterceptor() { nxSetMessageBoxHandler(std::move(m_previous)); }
