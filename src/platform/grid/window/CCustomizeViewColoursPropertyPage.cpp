@@ -1,0 +1,143 @@
+#include "platform/grid/window/CCustomizeViewColoursPropertyPage.h"
+
+#include "platform/grid/CGridStyleManager.h"
+#include "platform/grid/window/CCustomizeViewUpdatesPropertyPage.h"
+#include "platform/ui/nxDialogTemplateTable.h"
+
+namespace
+{
+struct DrawTypeName
+{
+    nxBidPriceDrawType type;
+    const char* name;
+};
+
+constexpr DrawTypeName kDrawTypes[] = {
+    {nxBidPriceDrawType::None, "Not shown"}, {nxBidPriceDrawType::Background, "Background"},
+    {nxBidPriceDrawType::Text, "Text"},      {nxBidPriceDrawType::Underline, "Underline"},
+    {nxBidPriceDrawType::Frame, "Frame"},
+};
+
+using Page = CCustomizeViewColoursPropertyPage;
+} // namespace
+
+unsigned CCustomizeViewColoursPropertyPage::Template()
+{
+    using K = nxControlKind;
+    nxDialogTemplateTable::Register(
+        {IDD,
+         "Colours",
+         220,
+         150,
+         {
+             {-1, K::GroupBox, "Late heartbeat", {7, 7, 206, 46}},
+             {-1, K::Static, "Shown as:", {15, 21, 70, 8}},
+             {Page::IDC_BID_DRAW_TYPE, K::DropDownList, "", {95, 19, 90, 60}},
+             {-1, K::Static, "Colour", {15, 37, 70, 8}},
+             {Page::IDC_BID_SWATCH, K::Static, "", {95, 35, 18, 12}, nxStyle::SS_SUNKEN},
+             {Page::IDC_BID_COLOUR, K::PushButton, "Colour...", {120, 34, 50, 14}},
+             {-1, K::Static, "Stale rows' text", {15, 66, 75, 8}},
+             {Page::IDC_STALE_SWATCH, K::Static, "", {95, 64, 18, 12}, nxStyle::SS_SUNKEN},
+             {Page::IDC_STALE_COLOUR, K::PushButton, "Colour...", {120, 63, 50, 14}},
+             {-1, K::Static, "Warning wash", {15, 86, 75, 8}},
+             {Page::IDC_WARNING_SWATCH, K::Static, "", {95, 84, 18, 12}, nxStyle::SS_SUNKEN},
+             {Page::IDC_WARNING_COLOUR, K::PushButton, "Colour...", {120, 83, 50, 14}},
+             {Page::IDC_FRAME_SELECTIONS,
+              K::CheckBox,
+              "Frame several selected rows instead of filling them",
+              {15, 108, 195, 10}},
+         }});
+    return IDD;
+}
+
+CCustomizeViewColoursPropertyPage::CCustomizeViewColoursPropertyPage(CCustomizeViewDlg* dialog)
+    : CCustomizeViewPropertyPage(dialog, Template())
+{
+    MapNotify(IDC_BID_DRAW_TYPE, nxNotify::CBN_SELCHANGE,
+              [this]
+              {
+                  const int selected = m_bidDrawType.GetCurSel();
+                  if (selected == CB_ERR)
+                      return;
+                  GetStyleManager().SetBidPriceDrawType(
+                      static_cast<uint32_t>(m_bidDrawType.GetItemData(selected)));
+                  SetModified();
+              });
+    MapNotify(IDC_FRAME_SELECTIONS, nxNotify::BN_CLICKED,
+              [this]
+              {
+                  GetStyleManager().SetHighlightMultipleSelectionsWithFrameRect(
+                      m_frameSelections.GetCheck() == BST_CHECKED);
+                  SetModified();
+              });
+    MapNotify(IDC_BID_COLOUR, nxNotify::BN_CLICKED, [this] { PickColour(0); });
+    MapNotify(IDC_STALE_COLOUR, nxNotify::BN_CLICKED, [this] { PickColour(1); });
+    MapNotify(IDC_WARNING_COLOUR, nxNotify::BN_CLICKED, [this] { PickColour(2); });
+}
+
+void CCustomizeViewColoursPropertyPage::DoDataExchange()
+{
+    DDX_Control(IDC_BID_DRAW_TYPE, m_bidDrawType);
+    DDX_Control(IDC_FRAME_SELECTIONS, m_frameSelections);
+    DDX_Control(IDC_BID_SWATCH, m_swatches[0]);
+    DDX_Control(IDC_STALE_SWATCH, m_swatches[1]);
+    DDX_Control(IDC_WARNING_SWATCH, m_swatches[2]);
+}
+
+bool CCustomizeViewColoursPropertyPage::OnInitDialog()
+{
+    CCustomizeViewPropertyPage::OnInitDialog();
+    const CGridStyleManager& styles = GetStyleManager();
+    m_bidDrawType.ResetContent();
+    for (const DrawTypeName& entry : kDrawTypes)
+    {
+        const int index = m_bidDrawType.AddString(entry.name);
+        m_bidDrawType.SetItemData(index, static_cast<uintptr_t>(entry.type));
+        if (entry.type == styles.GetBidPriceDrawType())
+            m_bidDrawType.SetCurSel(index);
+    }
+    m_frameSelections.SetCheck(styles.GetHighlightMultipleSelectionsWithFrameRect() ? BST_CHECKED
+                                                                                    : BST_UNCHECKED);
+    for (size_t index = 0; index < m_brushes.size(); ++index)
+    {
+        m_brushes[index].CreateSolidBrush(GetColour(index));
+        m_swatches[index].Invalidate();
+    }
+    return true;
+}
+
+std::optional<QColor> CCustomizeViewColoursPropertyPage::OnCtlColor(int id) const
+{
+    if (id >= IDC_BID_SWATCH && id <= IDC_WARNING_SWATCH)
+        return m_brushes[static_cast<size_t>(id - IDC_BID_SWATCH)].GetColor();
+    return std::nullopt;
+}
+
+COLORREF CCustomizeViewColoursPropertyPage::GetColour(size_t index) const
+{
+    const CGridStyleManager& styles = GetStyleManager();
+    return index == 0   ? styles.GetBidPriceColor()
+           : index == 1 ? styles.GetStaleTextColor()
+                        : styles.GetWarningColor();
+}
+
+void CCustomizeViewColoursPropertyPage::SetColour(size_t index, COLORREF colour)
+{
+    CGridStyleManager& styles = GetStyleManager();
+    if (index == 0)
+        styles.SetBidPriceColor(colour);
+    else if (index == 1)
+        styles.SetStaleTextColor(colour);
+    else
+        styles.SetWarningColor(colour);
+}
+
+void CCustomizeViewColoursPropertyPage::PickColour(size_t index)
+{
+    COLORREF colour = GetColour(index);
+    if (CCustomizeViewUpdatesPropertyPage::DoColorDialog(colour, m_brushes[index], m_swatches[index], this) !=
+        1)
+        return;
+    SetColour(index, colour);
+    SetModified();
+}
