@@ -10,6 +10,7 @@
 #include "platform/base/nxSteadyClock.h"
 #include "platform/grid/CGridCell.h"
 #include "platform/grid/CGridRow.h"
+#include "platform/grid/nxGridCell.h"
 #include "platform/grid/data/CGridLockGuard.h"
 #include "platform/grid/window/nxGridTableModel.h"
 #include "platform/grid/window/nxGridTableView.h"
