@@ -340,12 +340,12 @@ void CGridFlush::ApplyCellChanges()
         size_t firstRow, lastRow, firstColumn, lastColumn;
     };
     std::vector<Range> cells;
-    m_manager.EnsureDisplayIndexes();
     for (const DirtyRow& dirty : m_dirty)
     {
         const uint64_t columns = dirty.bits & ~CGridRow::KeyChanged;
         if (columns == 0 || dirty.row->m_removed || !dirty.row->m_onScreen)
             continue;
+        m_manager.EnsureDisplayIndexes();
         const bool wide = (columns & CGridRow::WideColumnChanged) != 0;
         const size_t first = wide ? 0 : static_cast<size_t>(std::countr_zero(columns));
         const size_t last = wide ? columnCount - 1 : 63 - static_cast<size_t>(std::countl_zero(columns));
@@ -390,7 +390,6 @@ void CGridFlush::NoteFlashes()
 {
     const int64_t now = CGridManager::NowMilliseconds();
     const int64_t duration = m_manager.GetStyleManager().GetFlashDurationMilliseconds();
-    m_manager.EnsureDisplayIndexes();
     for (const DirtyRow& dirty : m_dirty)
     {
         const CGridRow* row = dirty.row;
@@ -404,6 +403,7 @@ void CGridFlush::NoteFlashes()
         }
         if (!flashing)
             continue;
+        m_manager.EnsureDisplayIndexes();
         const size_t index = row->m_displayIndex;
         m_result.firstFlashedRow = m_result.flashed ? std::min(m_result.firstFlashedRow, index) : index;
         m_result.lastFlashedRow = m_result.flashed ? std::max(m_result.lastFlashedRow, index) : index;
