@@ -57,7 +57,7 @@ void ReadFlashType(nxXMLElement& element, const std::string& name, nxGridFlashTy
 CGridStyleManager::CGridStyleManager()
     : m_bidPriceColour(nxRGB(164, 164, 255)), m_flashUpColour(nxRGB(110, 170, 230)),
       m_flashDownColour(nxRGB(240, 140, 80)), m_flashChangeColour(nxRGB(245, 230, 110)),
-      m_staleTextColour(nxRGB(110, 110, 110)), m_warningColour(nxRGB(213, 94, 0))
+      m_staleTextColour(nxRGB(64, 64, 64)), m_warningColour(nxRGB(213, 94, 0))
 {
     std::copy(std::begin(kDefaultHighlights), std::end(kDefaultHighlights), m_highlightColours.begin());
     m_highlightFlashTypes.fill(nxGridFlashType::Background);

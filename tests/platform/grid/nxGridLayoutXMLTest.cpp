@@ -101,6 +101,7 @@ TEST_F(GridLayout, UnknownAttributesAndInterestClassesAreSkippedAndTheRestLoads)
 
 TEST_F(GridLayout, ALayoutWithNoKnownColumnKeepsTheGridsOwn)
 {
+    nxLogCapture log;
     auto loaded = Reload("<Grid><Columns><Column><AttributeID>1</AttributeID></Column></Columns></Grid>");
     EXPECT_EQ(loaded->GetColumnCount(), 3u);
     EXPECT_FALSE(loaded->HasDataInterests());

@@ -13,7 +13,7 @@
 
 namespace
 {
-constexpr int kWarningAlpha = 56;
+constexpr int kWarningAlpha = 36;
 } // namespace
 
 nxGridTableView::nxGridTableView(nxGridTableModel& model, QWidget* parent)
