@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <set>
 
 #include "platform/grid/CGridCell.h"
 #include "platform/grid/CGridFlushSink.h"
@@ -419,4 +420,10 @@ void CGridFlush::DropReleasedRows()
         delete row;
     }
     m_released.clear();
+    // A row a filter took off the screen is no longer selected: actions act only on rows the operator sees.
+    const std::set<CGridRow*> selected = m_manager.m_selectedRows;
+    for (CGridRow* row : selected)
+        if (!row->m_onScreen)
+            for (size_t column = 0; column < row->GetCellCount(); ++column)
+                row->Cell(column)->Selected(false);
 }

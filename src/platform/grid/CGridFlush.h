@@ -18,6 +18,8 @@ class CGridRow;
 // changed (one move, or a layout change when several did), new rows (one signal
 // per place they go), then the cells to repaint, merged into ranges. Where the
 // steps would be too many signals, the screen is rebuilt in one reset instead.
+// Last, rows whose data has gone leave the selection and are deleted, and rows a
+// filter took off the screen are deselected.
 class CGridFlush
 {
 public:

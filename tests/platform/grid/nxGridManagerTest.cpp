@@ -170,9 +170,12 @@ TEST_F(GridRows, AColumnFilterShowsOnlyItsValuesAndFollowsChanges)
     ASSERT_TRUE(m_grid->PopulateColumnFilterWithAvailableAttributeValues(3, available).IsOK());
     EXPECT_EQ(available.GetAvailableValues(), (std::set<std::string>{"London", "Paris"}));
 
+    Select("A");
+    Select("B");
     m_grid->SetColumnFilter(3, {"London"});
     Flush();
     EXPECT_EQ(Column(), (Ids{"B", "C"}));
+    EXPECT_EQ(m_grid->GetSelectedRowCount(), 1u) << "a row filtered out is deselected";
 
     Batch(Servers({{.id = "A", .location = "London"},
                    {.id = "B", .location = "Rome"},

@@ -223,3 +223,33 @@ TEST_F(GridWindow, ANewMissingApplicationAsksForTheSound)
     Batch(Servers({{.id = "A"}, {.id = "B", .expected = 8202}}));
     EXPECT_TRUE(m_window->GetLastFlushResult().playSound);
 }
+
+namespace
+{
+// A manager whose cells are selected one by one, as the log grid's are.
+class CellSelectingGrid : public nxTestGridManager
+{
+public:
+    using nxTestGridManager::nxTestGridManager;
+    void OnCellSelectionChanged(CGridCell* cell, bool selected) override { cell->Selected(selected); }
+};
+} // namespace
+
+TEST_F(GridWindow, TheManagerDecidesWhetherAClickSelectsARowOrACell)
+{
+    nxGridWndTemplate<CellSelectingGrid, 0> window;
+    window.resize(400, 200);
+    auto* interest = new nxControlDataInterest();
+    interest->SetClientServer(nxClientServerEnum(72));
+    ASSERT_TRUE(window.GetGridManager()->AddDataInterest(interest, true).IsOK());
+    Batch(Servers({{.id = "A"}, {.id = "B"}}));
+    interest->FetchDataObjects();
+    window.FlushNow();
+    QItemSelectionModel* selection = window.GetTableView()->selectionModel();
+    selection->select(window.GetModel()->index(1, 1), QItemSelectionModel::ClearAndSelect);
+    EXPECT_EQ(selection->selectedIndexes().size(), 1) << "only the cell";
+    EXPECT_EQ(window.GetGridManager()->GetSelectedRowCount(), 1u) << "its row counts as selected";
+
+    View().selectionModel()->select(Model().index(1, 1), QItemSelectionModel::ClearAndSelect);
+    EXPECT_EQ(View().selectionModel()->selectedIndexes().size(), Model().columnCount()) << "the whole row";
+}
