@@ -11,22 +11,6 @@
 
 namespace
 {
-std::vector<nxApplicationStatus*> RandomImage(std::mt19937& random)
-{
-    const char* locations[] = {"London", "Paris", "Oslo", "Rome"};
-    std::vector<nxApplicationStatus*> image;
-    for (int i = 0; i < 60; ++i)
-    {
-        if (random() % 5 == 0)
-            continue; // applications leave the image and come back
-        image.push_back(MakeStatus({.id = "S" + std::to_string(i),
-                                    .expected = 8201 + static_cast<uint32_t>(random() % 4),
-                                    .delta = static_cast<uint32_t>(random() % 3),
-                                    .location = locations[random() % 4]}));
-    }
-    return image;
-}
-
 class GridFlushStress : public nxGridFixture
 {
 protected:
@@ -79,7 +63,7 @@ TEST_F(GridFlushStress, AFeedRacingTheFlushKeepsTheScreenConsistent)
                 std::mt19937 random(seed);
                 for (int round = 0; !stop; ++round)
                 {
-                    m_service.DeliverStatusBatch(72, RandomImage(random));
+                    m_service.DeliverStatusBatch(72, RandomServerImage(random, 60));
                     if (round % 8 == 0)
                         m_service.WaitUntilDelivered();
                     if (round % 50 == 0)
@@ -134,7 +118,8 @@ TEST_F(GridFlushStress, ClosingTheGridLetsGoOfEveryAttribute)
     otherView.SetClientServer(nxClientServerEnum(72));
     otherView.SetListener(&otherGrid);
     ASSERT_TRUE(otherView.AttachToDataManager().IsOK());
-    Batch(RandomImage(*std::make_unique<std::mt19937>(3)));
+    std::mt19937 random(3);
+    Batch(RandomServerImage(random, 60));
     Flush();
     ASSERT_GT(m_grid->GetNumberOfAttachedObservers(), 0u);
     m_grid.reset();

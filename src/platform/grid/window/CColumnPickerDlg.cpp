@@ -5,54 +5,12 @@
 #include "platform/grid/data/CGridLockGuard.h"
 #include "platform/grid/data/nxAttributeCatalogue.h"
 #include "platform/grid/nxGridCreationTemplate.h"
-
-namespace
-{
-using Dlg = CColumnPickerDlg;
-} // namespace
-
-const nxDialogTemplate& CColumnPickerDlg::Template()
-{
-    using K = nxControlKind;
-    static const nxDialogTemplate dialog{
-        IDD,
-        "Column Picker",
-        270,
-        182,
-        {
-            {-1, K::Static, "Available:", {7, 7, 100, 8}},
-            {Dlg::IDC_AVAILABLE,
-             K::ListBox,
-             "",
-             {7, 18, 100, 120},
-             nxStyle::WS_VSCROLL | nxStyle::LBS_NOTIFY},
-            {Dlg::IDC_ADD, K::PushButton, "Add >", {113, 50, 44, 14}},
-            {Dlg::IDC_REMOVE, K::PushButton, "< Remove", {113, 70, 44, 14}},
-            {-1, K::Static, "Shown, left to right:", {163, 7, 100, 8}},
-            {Dlg::IDC_SHOWN, K::ListBox, "", {163, 18, 100, 120}, nxStyle::WS_VSCROLL | nxStyle::LBS_NOTIFY},
-            {Dlg::IDC_MOVE_UP, K::PushButton, "Move Up", {163, 142, 48, 14}},
-            {Dlg::IDC_MOVE_DOWN, K::PushButton, "Move Down", {215, 142, 48, 14}},
-            {IDOK, K::DefPushButton, "OK", {159, 162, 50, 14}},
-            {IDCANCEL, K::PushButton, "Cancel", {213, 162, 50, 14}},
-        }};
-    return dialog;
-}
+#include "platform/grid/nxGridManager.h"
 
 CColumnPickerDlg::CColumnPickerDlg(nxGridManager& manager, QWidget* parent)
-    : CDialog(Template(), parent), m_manager(manager)
+    : CPickListDlg(MakeTemplate(IDD, "Column Picker", "Shown, left to right:", 182, {}), parent),
+      m_manager(manager)
 {
-    MapNotify(IDC_ADD, nxNotify::BN_CLICKED, [this] { Add(); });
-    MapNotify(IDC_AVAILABLE, nxNotify::LBN_DBLCLK, [this] { Add(); });
-    MapNotify(IDC_REMOVE, nxNotify::BN_CLICKED, [this] { Remove(); });
-    MapNotify(IDC_SHOWN, nxNotify::LBN_DBLCLK, [this] { Remove(); });
-    MapNotify(IDC_MOVE_UP, nxNotify::BN_CLICKED, [this] { Move(-1); });
-    MapNotify(IDC_MOVE_DOWN, nxNotify::BN_CLICKED, [this] { Move(1); });
-}
-
-void CColumnPickerDlg::DoDataExchange()
-{
-    DDX_Control(IDC_AVAILABLE, m_available);
-    DDX_Control(IDC_SHOWN, m_shown);
 }
 
 std::vector<nxAttributeID> CColumnPickerDlg::OfferedAttributes() const
@@ -80,58 +38,17 @@ bool CColumnPickerDlg::OnInitDialog()
     auto settings = m_manager.GetColumnSettings();
     std::stable_sort(settings.begin(), settings.end(),
                      [](const auto& a, const auto& b) { return a.order < b.order; });
-    m_columns.clear();
+    m_chosen.clear();
     for (const auto& column : settings)
-        m_columns.push_back(column.attributeId);
+        m_chosen.push_back({column.attributeId, true});
     m_offered = OfferedAttributes();
-    FillLists(m_columns.empty() ? -1 : 0);
+    FillLists(m_chosen.empty() ? -1 : 0);
     return true;
-}
-
-void CColumnPickerDlg::FillLists(int shownSelection)
-{
-    m_available.ResetContent();
-    for (nxAttributeID id : m_offered)
-        if (std::find(m_columns.begin(), m_columns.end(), id) == m_columns.end())
-            m_available.SetItemData(m_available.AddString(nxAttributeCatalogue::GetHeading(id)), id);
-    m_shown.ResetContent();
-    for (nxAttributeID id : m_columns)
-        m_shown.SetItemData(m_shown.AddString(nxAttributeCatalogue::GetHeading(id)), id);
-    if (shownSelection >= 0)
-        m_shown.SetCurSel(shownSelection);
-}
-
-void CColumnPickerDlg::Add()
-{
-    const int selected = m_available.GetCurSel();
-    if (selected == LB_ERR)
-        return;
-    m_columns.push_back(static_cast<nxAttributeID>(m_available.GetItemData(selected)));
-    FillLists(static_cast<int>(m_columns.size()) - 1);
-}
-
-void CColumnPickerDlg::Remove()
-{
-    const int selected = m_shown.GetCurSel();
-    if (selected == LB_ERR)
-        return;
-    m_columns.erase(m_columns.begin() + selected);
-    FillLists(std::min(selected, static_cast<int>(m_columns.size()) - 1));
-}
-
-void CColumnPickerDlg::Move(int by)
-{
-    const int selected = m_shown.GetCurSel();
-    const int target = selected + by;
-    if (selected == LB_ERR || target < 0 || target >= static_cast<int>(m_columns.size()))
-        return;
-    std::swap(m_columns[static_cast<size_t>(selected)], m_columns[static_cast<size_t>(target)]);
-    FillLists(target);
 }
 
 void CColumnPickerDlg::OnOK()
 {
-    if (m_columns.empty())
+    if (m_chosen.empty())
     {
         nxMessageBox(GetWindowRef(), "Choose at least one column to show.", {}, MB_OK | MB_ICONEXCLAMATION);
         return;
@@ -139,14 +56,14 @@ void CColumnPickerDlg::OnOK()
     // Columns that stay keep their width, heading and filter.
     const auto current = m_manager.GetColumnSettings();
     std::vector<nxGridManager::ColumnSetting> settings;
-    for (nxAttributeID id : m_columns)
+    for (const Item& item : m_chosen)
     {
-        const auto kept =
-            std::find_if(current.begin(), current.end(), [id](const auto& c) { return c.attributeId == id; });
+        const auto kept = std::find_if(current.begin(), current.end(),
+                                       [&](const auto& c) { return c.attributeId == item.id; });
         nxGridManager::ColumnSetting setting;
         if (kept != current.end())
             setting = *kept;
-        setting.attributeId = id;
+        setting.attributeId = item.id;
         setting.order = static_cast<int>(settings.size());
         settings.push_back(setting);
     }

@@ -1,7 +1,6 @@
 #include "platform/grid/window/CCustomizeViewColoursPropertyPage.h"
 
 #include "platform/grid/CGridStyleManager.h"
-#include "platform/grid/window/CCustomizeViewUpdatesPropertyPage.h"
 #include "platform/ui/nxDialogTemplateTable.h"
 
 namespace
@@ -70,18 +69,33 @@ CCustomizeViewColoursPropertyPage::CCustomizeViewColoursPropertyPage(CCustomizeV
                       m_frameSelections.GetCheck() == BST_CHECKED);
                   SetModified();
               });
-    MapNotify(IDC_BID_COLOUR, nxNotify::BN_CLICKED, [this] { PickColour(0); });
-    MapNotify(IDC_STALE_COLOUR, nxNotify::BN_CLICKED, [this] { PickColour(1); });
-    MapNotify(IDC_WARNING_COLOUR, nxNotify::BN_CLICKED, [this] { PickColour(2); });
+    CGridStyleManager& styles = GetStyleManager();
+    m_swatches.Add(
+        IDC_BID_SWATCH, [&styles] { return styles.GetBidPriceColor(); },
+        [&styles](COLORREF colour) { styles.SetBidPriceColor(colour); });
+    m_swatches.Add(
+        IDC_STALE_SWATCH, [&styles] { return styles.GetStaleTextColor(); },
+        [&styles](COLORREF colour) { styles.SetStaleTextColor(colour); });
+    m_swatches.Add(
+        IDC_WARNING_SWATCH, [&styles] { return styles.GetWarningColor(); },
+        [&styles](COLORREF colour) { styles.SetWarningColor(colour); });
+    const int buttons[] = {IDC_BID_COLOUR, IDC_STALE_COLOUR, IDC_WARNING_COLOUR};
+    for (size_t index = 0; index < 3; ++index)
+        MapNotify(buttons[index], nxNotify::BN_CLICKED,
+                  [this, index]
+                  {
+                      if (m_swatches.Pick(index, this))
+                          SetModified();
+                  });
 }
 
 void CCustomizeViewColoursPropertyPage::DoDataExchange()
 {
     DDX_Control(IDC_BID_DRAW_TYPE, m_bidDrawType);
     DDX_Control(IDC_FRAME_SELECTIONS, m_frameSelections);
-    DDX_Control(IDC_BID_SWATCH, m_swatches[0]);
-    DDX_Control(IDC_STALE_SWATCH, m_swatches[1]);
-    DDX_Control(IDC_WARNING_SWATCH, m_swatches[2]);
+    DDX_Control(IDC_BID_SWATCH, m_swatches.Control(0));
+    DDX_Control(IDC_STALE_SWATCH, m_swatches.Control(1));
+    DDX_Control(IDC_WARNING_SWATCH, m_swatches.Control(2));
 }
 
 bool CCustomizeViewColoursPropertyPage::OnInitDialog()
@@ -98,46 +112,11 @@ bool CCustomizeViewColoursPropertyPage::OnInitDialog()
     }
     m_frameSelections.SetCheck(styles.GetHighlightMultipleSelectionsWithFrameRect() ? BST_CHECKED
                                                                                     : BST_UNCHECKED);
-    for (size_t index = 0; index < m_brushes.size(); ++index)
-    {
-        m_brushes[index].CreateSolidBrush(GetColour(index));
-        m_swatches[index].Invalidate();
-    }
+    m_swatches.Refresh();
     return true;
 }
 
 std::optional<QColor> CCustomizeViewColoursPropertyPage::OnCtlColor(int id) const
 {
-    if (id >= IDC_BID_SWATCH && id <= IDC_WARNING_SWATCH)
-        return m_brushes[static_cast<size_t>(id - IDC_BID_SWATCH)].GetColor();
-    return std::nullopt;
-}
-
-COLORREF CCustomizeViewColoursPropertyPage::GetColour(size_t index) const
-{
-    const CGridStyleManager& styles = GetStyleManager();
-    return index == 0   ? styles.GetBidPriceColor()
-           : index == 1 ? styles.GetStaleTextColor()
-                        : styles.GetWarningColor();
-}
-
-void CCustomizeViewColoursPropertyPage::SetColour(size_t index, COLORREF colour)
-{
-    CGridStyleManager& styles = GetStyleManager();
-    if (index == 0)
-        styles.SetBidPriceColor(colour);
-    else if (index == 1)
-        styles.SetStaleTextColor(colour);
-    else
-        styles.SetWarningColor(colour);
-}
-
-void CCustomizeViewColoursPropertyPage::PickColour(size_t index)
-{
-    COLORREF colour = GetColour(index);
-    if (CCustomizeViewUpdatesPropertyPage::DoColorDialog(colour, m_brushes[index], m_swatches[index], this) !=
-        1)
-        return;
-    SetColour(index, colour);
-    SetModified();
+    return m_swatches.ColourOf(id);
 }

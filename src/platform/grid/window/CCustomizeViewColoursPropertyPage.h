@@ -1,9 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include "platform/grid/nxGridTypes.h"
 #include "platform/grid/window/CCustomizeViewPropertyPage.h"
+#include "platform/grid/window/nxColourSwatches.h"
 #include "platform/ui/CBrush.h"
 #include "platform/ui/CButton.h"
 #include "platform/ui/CComboBox.h"
@@ -38,12 +37,8 @@ protected:
 
 private:
     static unsigned Template();
-    void PickColour(size_t index);
-    COLORREF GetColour(size_t index) const;
-    void SetColour(size_t index, COLORREF colour);
 
     CComboBox m_bidDrawType;
     CButton m_frameSelections;
-    std::array<CStatic, 3> m_swatches;
-    std::array<CBrush, 3> m_brushes;
+    nxColourSwatches m_swatches;
 };

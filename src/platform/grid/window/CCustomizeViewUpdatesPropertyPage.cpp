@@ -71,18 +71,33 @@ CCustomizeViewUpdatesPropertyPage::CCustomizeViewUpdatesPropertyPage(CCustomizeV
                   GetStyleManager().SetFlashDurationMilliseconds(milliseconds);
                   SetModified();
               });
-    MapNotify(IDC_UP_COLOUR, nxNotify::BN_CLICKED, [this] { PickColour(0); });
-    MapNotify(IDC_DOWN_COLOUR, nxNotify::BN_CLICKED, [this] { PickColour(1); });
-    MapNotify(IDC_CHANGE_COLOUR, nxNotify::BN_CLICKED, [this] { PickColour(2); });
+    CGridStyleManager& styles = GetStyleManager();
+    m_swatches.Add(
+        IDC_UP_SWATCH, [&styles] { return styles.GetFlashUpColor(); },
+        [&styles](COLORREF colour) { styles.SetFlashUpColor(colour); });
+    m_swatches.Add(
+        IDC_DOWN_SWATCH, [&styles] { return styles.GetFlashDownColor(); },
+        [&styles](COLORREF colour) { styles.SetFlashDownColor(colour); });
+    m_swatches.Add(
+        IDC_CHANGE_SWATCH, [&styles] { return styles.GetFlashChangeColor(); },
+        [&styles](COLORREF colour) { styles.SetFlashChangeColor(colour); });
+    const int buttons[] = {IDC_UP_COLOUR, IDC_DOWN_COLOUR, IDC_CHANGE_COLOUR};
+    for (size_t index = 0; index < 3; ++index)
+        MapNotify(buttons[index], nxNotify::BN_CLICKED,
+                  [this, index]
+                  {
+                      if (m_swatches.Pick(index, this))
+                          SetModified();
+                  });
 }
 
 void CCustomizeViewUpdatesPropertyPage::DoDataExchange()
 {
     DDX_Control(IDC_FLASH_TYPE, m_flashType);
     DDX_Control(IDC_FLASH_DURATION, m_duration);
-    DDX_Control(IDC_UP_SWATCH, m_swatches[0]);
-    DDX_Control(IDC_DOWN_SWATCH, m_swatches[1]);
-    DDX_Control(IDC_CHANGE_SWATCH, m_swatches[2]);
+    DDX_Control(IDC_UP_SWATCH, m_swatches.Control(0));
+    DDX_Control(IDC_DOWN_SWATCH, m_swatches.Control(1));
+    DDX_Control(IDC_CHANGE_SWATCH, m_swatches.Control(2));
 }
 
 bool CCustomizeViewUpdatesPropertyPage::OnInitDialog()
@@ -91,48 +106,14 @@ bool CCustomizeViewUpdatesPropertyPage::OnInitDialog()
     m_initialising = true;
     FillUpdateTypeCombo(m_flashType, GetStyleManager().GetFlashType(), false);
     m_duration.SetWindowText(std::to_string(GetStyleManager().GetFlashDurationMilliseconds()));
-    for (size_t index = 0; index < m_brushes.size(); ++index)
-    {
-        m_brushes[index].CreateSolidBrush(GetColour(index));
-        m_swatches[index].Invalidate();
-    }
+    m_swatches.Refresh();
     m_initialising = false;
     return true;
 }
 
 std::optional<QColor> CCustomizeViewUpdatesPropertyPage::OnCtlColor(int id) const
 {
-    if (id >= IDC_UP_SWATCH && id <= IDC_CHANGE_SWATCH)
-        return m_brushes[static_cast<size_t>(id - IDC_UP_SWATCH)].GetColor();
-    return std::nullopt;
-}
-
-COLORREF CCustomizeViewUpdatesPropertyPage::GetColour(size_t index) const
-{
-    const CGridStyleManager& styles = GetStyleManager();
-    return index == 0   ? styles.GetFlashUpColor()
-           : index == 1 ? styles.GetFlashDownColor()
-                        : styles.GetFlashChangeColor();
-}
-
-void CCustomizeViewUpdatesPropertyPage::SetColour(size_t index, COLORREF colour)
-{
-    CGridStyleManager& styles = GetStyleManager();
-    if (index == 0)
-        styles.SetFlashUpColor(colour);
-    else if (index == 1)
-        styles.SetFlashDownColor(colour);
-    else
-        styles.SetFlashChangeColor(colour);
-}
-
-void CCustomizeViewUpdatesPropertyPage::PickColour(size_t index)
-{
-    COLORREF colour = GetColour(index);
-    if (DoColorDialog(colour, m_brushes[index], m_swatches[index], this) != 1)
-        return;
-    SetColour(index, colour);
-    SetModified();
+    return m_swatches.ColourOf(id);
 }
 
 void CCustomizeViewUpdatesPropertyPage::FillUpdateTypeCombo(CComboBox& combo, nxGridFlashType current,

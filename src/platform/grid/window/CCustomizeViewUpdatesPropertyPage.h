@@ -1,9 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include "platform/grid/nxGridTypes.h"
 #include "platform/grid/window/CCustomizeViewPropertyPage.h"
+#include "platform/grid/window/nxColourSwatches.h"
 #include "platform/ui/CBrush.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CEdit.h"
@@ -46,13 +45,9 @@ protected:
 
 private:
     static unsigned Template();
-    void PickColour(size_t index);
-    COLORREF GetColour(size_t index) const;
-    void SetColour(size_t index, COLORREF colour);
 
     CComboBox m_flashType;
     CEdit m_duration;
-    std::array<CStatic, 3> m_swatches;
-    std::array<CBrush, 3> m_brushes;
+    nxColourSwatches m_swatches;
     bool m_initialising = false;
 };

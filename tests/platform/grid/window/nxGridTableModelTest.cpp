@@ -41,19 +41,6 @@ private:
     static inline QtMessageHandler s_previous = nullptr;
 };
 
-std::vector<nxApplicationStatus*> RandomImage(std::mt19937& random)
-{
-    const char* locations[] = {"London", "Paris", "Oslo", "Rome", "Tokyo"};
-    std::vector<nxApplicationStatus*> image;
-    for (int i = 0; i < 120; ++i)
-        if (random() % 6 != 0)
-            image.push_back(MakeStatus({.id = "S" + std::to_string(i),
-                                        .expected = 8201 + static_cast<uint32_t>(random() % 4),
-                                        .delta = static_cast<uint32_t>(random() % 3),
-                                        .location = locations[random() % 5]}));
-    return image;
-}
-
 void RunEventsFor(int milliseconds, const std::function<void(int)>& eachRound)
 {
     QElapsedTimer clock;
@@ -83,7 +70,7 @@ TEST_F(GridModel, PassesTheModelTesterWhileAFeedRacesIt)
                 std::mt19937 random(seed);
                 for (int round = 0; !stop; ++round)
                 {
-                    m_service.DeliverStatusBatch(72, RandomImage(random));
+                    m_service.DeliverStatusBatch(72, RandomServerImage(random, 120));
                     m_service.WaitUntilDelivered();
                     if (round % 40 == 0)
                         m_data->OnServerApplicationStatusDisconnectDetected();
