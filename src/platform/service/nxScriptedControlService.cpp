@@ -127,6 +127,15 @@ void nxScriptedControlService::SetScheduleNames(std::vector<std::string> names)
     m_scheduleNames = std::move(names);
 }
 
+std::optional<nxApplicationSchedule> nxScriptedControlService::GetSavedSchedule(const std::string& name) const
+{
+    std::lock_guard guard(m_lock);
+    for (const nxApplicationSchedule& saved : m_savedSchedules)
+        if (saved.GetScheduleName() == name)
+            return saved;
+    return std::nullopt;
+}
+
 void nxScriptedControlService::SetNodeName(uint32_t userId, std::string nodeName)
 {
     std::lock_guard guard(m_lock);
@@ -336,13 +345,24 @@ nxErrorEnum nxScriptedControlService::SaveApplicationScheduleDefinition(const nx
         std::erase_if(m_savedSchedules, [&](const nxApplicationSchedule& saved)
                       { return saved.GetScheduleName() == schedule.GetScheduleName(); });
         m_savedSchedules.push_back(schedule);
+        if (std::find(m_scheduleNames.begin(), m_scheduleNames.end(), schedule.GetScheduleName()) ==
+            m_scheduleNames.end())
+            m_scheduleNames.push_back(schedule.GetScheduleName());
     }
     return result;
 }
 
 nxErrorEnum nxScriptedControlService::DeleteApplicationScheduleInstance(const std::string& name)
 {
-    return Record("DeleteApplicationScheduleInstance", nullptr, name);
+    const nxErrorEnum result = Record("DeleteApplicationScheduleInstance", nullptr, name);
+    if (result.IsOK())
+    {
+        std::lock_guard guard(m_lock);
+        std::erase(m_scheduleNames, name);
+        std::erase_if(m_savedSchedules,
+                      [&](const nxApplicationSchedule& saved) { return saved.GetScheduleName() == name; });
+    }
+    return result;
 }
 
 nxErrorEnum nxScriptedControlService::SaveApplicationScheduleAssignments(

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -43,7 +44,10 @@ public:
     // The result the named operation returns from now on (OK until set).
     void SetResult(const std::string& operation, const nxErrorEnum& result);
     void SetRight(uint32_t function, bool held);
+    // The schemes it lists; a successful save adds its name, a successful delete removes it.
     void SetScheduleNames(std::vector<std::string> names);
+    // The scheme as last saved under that name, if it was.
+    std::optional<nxApplicationSchedule> GetSavedSchedule(const std::string& name) const;
     void SetNodeName(uint32_t userId, std::string nodeName);
 
     // Test side: deliveries, made on the service's thread in the order given. Each
@@ -87,7 +91,6 @@ public:
     // nxSecurityInterface
     nxErrorEnum CheckSecurity(const nxFunctionEnum& function) override;
     std::string GetUserNodeName(uint32_t userId) override;
-
 
 private:
     nxErrorEnum Record(const std::string& operation, nxControlCallback* callback, std::string argument);

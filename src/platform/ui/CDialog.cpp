@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -143,6 +144,37 @@ void CDialog::reject()
 void CDialog::accept()
 {
     OnOK();
+}
+
+bool CDialog::HasDefaultButton() const
+{
+    for (const nxDialogControl& control : m_template.controls)
+        if (control.kind == nxControlKind::DefPushButton)
+            return true;
+    return false;
+}
+
+// Qt makes the first push button the default of a dialog that has none when it shows;
+// here only a focused button takes Enter.
+void CDialog::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (!visible || HasDefaultButton())
+        return;
+    for (QPushButton* button : findChildren<QPushButton*>())
+        if (button->isDefault() && !button->hasFocus())
+            button->setDefault(false);
+}
+
+void CDialog::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !HasDefaultButton())
+    {
+        OnOK();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CDialog::BuildControls()

@@ -27,8 +27,9 @@ inline constexpr unsigned EN_CHANGE = 0x300;
 // shape: DoModal answers IDOK or IDCANCEL; OnInitDialog, OnOK and OnCancel can be
 // overridden; controls are reached by id and bound to typed handles in
 // DoDataExchange. Tab order follows the template; the default button answers
-// Enter and Escape cancels. Every DoModal builds the controls afresh, so a dialog
-// remembers nothing between runs but its members.
+// Enter (a dialog without one runs OnOK, as the classic dialogs do: a plain button
+// never becomes the default unless it has focus) and Escape cancels. Every DoModal builds the controls
+// afresh, so a dialog remembers nothing between runs but its members.
 class CDialog : public QDialog
 {
     Q_OBJECT
@@ -70,8 +71,11 @@ protected:
 
     void reject() override;
     void accept() override;
+    void setVisible(bool visible) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    bool HasDefaultButton() const;
     void BuildControls();
     void DestroyControls();
     QWidget* MakeControl(const nxDialogControl& control);

@@ -21,6 +21,9 @@ inline constexpr unsigned CBS_SORT = 0x0100;
 inline constexpr unsigned SS_CENTER = 0x0001;
 inline constexpr unsigned SS_RIGHT = 0x0002;
 inline constexpr unsigned SS_SUNKEN = 0x1000;
+inline constexpr unsigned DTS_UPDOWN = 0x0001;
+inline constexpr unsigned DTS_SHOWNONE = 0x0002;
+inline constexpr unsigned DTS_TIMEFORMAT = 0x0009; // includes DTS_UPDOWN
 } // namespace nxStyle
 
 enum class nxControlKind

@@ -127,6 +127,42 @@ TEST(CDialog, EnterRunsOKWhichMayRefuseAndEscapeCancels)
     EXPECT_EQ(IDCANCEL, dialog.result());
 }
 
+TEST(CDialog, WithoutADefaultButtonOnlyAFocusedButtonTakesEnterAndElsewhereEnterRunsOK)
+{
+    using K = nxControlKind;
+    nxDialogTemplate listTemplate{78,
+                                  "List",
+                                  150,
+                                  80,
+                                  {{1001, K::ListBox, "", {5, 5, 90, 70}, nxStyle::LBS_NOTIFY},
+                                   {1002, K::PushButton, "Add...", {100, 5, 45, 14}},
+                                   {IDCANCEL, K::PushButton, "Close", {100, 60, 45, 14}}}};
+    int adds = 0;
+    class ListDlg : public CDialog
+    {
+    public:
+        ListDlg(const nxDialogTemplate& t, int& adds) : CDialog(t, nullptr)
+        {
+            MapNotify(1002, nxNotify::BN_CLICKED, [&adds] { ++adds; });
+        }
+    } dialog(listTemplate, adds);
+    dialog.Create();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_FALSE(qobject_cast<QPushButton*>(dialog.GetDlgItem(1002))->isDefault());
+
+    dialog.GetDlgItem(1002)->setFocus();
+    QTest::keyClick(dialog.GetDlgItem(1002), Qt::Key_Return);
+    EXPECT_EQ(1, adds);
+    EXPECT_TRUE(dialog.isVisible());
+
+    dialog.GetDlgItem(1001)->setFocus();
+    QTest::keyClick(dialog.GetDlgItem(1001), Qt::Key_Return);
+    EXPECT_EQ(1, adds) << "Enter in the list is not a click of the first button";
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(IDOK, dialog.result());
+}
+
 TEST(CDialog, OnlyTheOperatorsChangesNotify)
 {
     SampleDlg dialog;

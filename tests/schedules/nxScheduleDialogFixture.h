@@ -1,0 +1,195 @@
+#pragma once
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "contracts/nxApplicationSchedule.h"
+#include "contracts/nxTimeZoneConverter.h"
+#include "nxLogCapture.h"
+#include "nxMessageBoxInterceptor.h"
+#include "platform/service/nxScriptedControlService.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/nxTimeField.h"
+#include "platform/ui/nxTimePicker.h"
+
+// A time-zone service whose table and failure a test chooses; it records the paths it is given.
+class nxFakeTimeZones : public nxTimeZoneConverter
+{
+public:
+    bool IsInitialised() const override { return m_initialised; }
+    bool Initialise(std::string& errorText, const std::string& path) override
+    {
+        m_paths.push_back(path);
+        if (!m_failure.empty())
+        {
+            errorText = m_failure;
+            return false;
+        }
+        m_initialised = true;
+        return true;
+    }
+    void GetTimeZoneRegions(std::vector<std::string>& regions) const override
+    {
+        regions = m_initialised ? m_regions : std::vector<std::string>();
+    }
+
+    bool m_initialised = false;
+    std::string m_failure;
+    std::vector<std::string> m_regions{"Europe/London", "America/New_York", "Asia/Tokyo", "Europe/Berlin"};
+    std::vector<std::string> m_paths;
+};
+
+// The operator's hands on a schedule dialog: every change goes through its controls.
+namespace nxOperator
+{
+inline void Activate(QWidget& dialog)
+{
+    QApplication::setActiveWindow(&dialog);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+}
+
+inline void Click(CDialog& dialog, int id)
+{
+    QTest::mouseClick(dialog.GetDlgItem(id), Qt::LeftButton);
+}
+
+// Ends a modal dialog with a button. One that stays open (a refused OK) fails the test
+// and is cancelled, so that no test waits for ever in its loop.
+inline void Finish(CDialog& dialog, int id)
+{
+    Click(dialog, id);
+    if (dialog.isVisible())
+    {
+        ADD_FAILURE() << "the dialog stayed open after button " << id;
+        dialog.EndDialog(IDCANCEL);
+    }
+}
+
+inline void TypeName(CDialog& dialog, int id, const std::string& text)
+{
+    auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(id));
+    ASSERT_TRUE(edit);
+    edit->setFocus();
+    edit->selectAll();
+    if (text.empty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, QString::fromStdString(text));
+}
+
+// Picks an entry of a drop-down list by typing its first letters, as an operator does.
+inline void Choose(CDialog& dialog, int id, const std::string& entry)
+{
+    auto* combo = qobject_cast<QComboBox*>(dialog.GetDlgItem(id));
+    ASSERT_TRUE(combo);
+    combo->setFocus();
+    QTest::keyClicks(combo, QString::fromStdString(entry));
+    EXPECT_EQ(entry, combo->currentText().toStdString());
+}
+
+inline nxTimePicker* Picker(CDialog& dialog, int id)
+{
+    return dynamic_cast<nxTimePicker*>(dialog.GetDlgItem(id));
+}
+
+inline void Untick(CDialog& dialog, int id)
+{
+    nxTimePicker* picker = Picker(dialog, id);
+    ASSERT_TRUE(picker);
+    ASSERT_FALSE(picker->IsNone());
+    QTest::mouseClick(picker->GetTickBox(), Qt::LeftButton);
+}
+
+// Types the digits of a time ("0830") over the whole picker; a cleared picker ticks itself.
+inline void TypeTime(CDialog& dialog, int id, const char* digits)
+{
+    nxTimeField* field = Picker(dialog, id)->GetField();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, digits);
+}
+
+inline std::string Shown(CDialog& dialog, int id)
+{
+    nxTimePicker* picker = Picker(dialog, id);
+    return picker->IsNone() ? "none" : picker->GetField()->text().toStdString();
+}
+
+inline void SelectEntry(CDialog& dialog, int id, const std::string& text)
+{
+    auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItem(id));
+    ASSERT_TRUE(list);
+    const QList<QListWidgetItem*> found = list->findItems(QString::fromStdString(text), Qt::MatchExactly);
+    ASSERT_EQ(1, found.size()) << text;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
+}
+
+inline void DoubleClickEntry(CDialog& dialog, int id, const std::string& text)
+{
+    auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItem(id));
+    const QList<QListWidgetItem*> found = list->findItems(QString::fromStdString(text), Qt::MatchExactly);
+    ASSERT_EQ(1, found.size()) << text;
+    const QPoint centre = list->visualItemRect(found.front()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+inline std::vector<std::string> Entries(CDialog& dialog, int id)
+{
+    std::vector<std::string> entries;
+    auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItem(id));
+    for (int i = 0; list && i < list->count(); ++i)
+        entries.push_back(list->item(i)->text().toStdString());
+    return entries;
+}
+
+inline bool IsSelected(CDialog& dialog, int id, const std::string& text)
+{
+    auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItem(id));
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.size() == 1 && selected.front()->text().toStdString() == text;
+}
+} // namespace nxOperator
+
+// The scripted service, fake time zones, intercepted boxes and captured log lines of every schedule test.
+class nxScheduleDialogTest : public ::testing::Test
+{
+protected:
+    nxScheduleDialogTest() : m_previousZones(nxTimeZoneConverter::SetInstance(&m_zones)) {}
+    ~nxScheduleDialogTest() override { nxTimeZoneConverter::SetInstance(m_previousZones); }
+
+    // A Monday-to-Friday scheme, 08:00 to 17:30, as the service would hold it.
+    static nxApplicationSchedule Scheme(const std::string& name, const std::string& region, uint32_t version)
+    {
+        nxApplicationSchedule scheme;
+        scheme.SetScheduleName(name);
+        scheme.SetTimeZoneRegion(region);
+        scheme.SetVersion(version);
+        for (int day = 1; day <= 5; ++day)
+        {
+            scheme.GetScheduleForDay(day).SetStartTime(nxTime(8, 0));
+            scheme.GetScheduleForDay(day).SetStopTime(nxTime(17, 30));
+        }
+        return scheme;
+    }
+
+    // Puts a scheme in the service, leaving no trace among its requests.
+    void Hold(const nxApplicationSchedule& scheme)
+    {
+        ASSERT_TRUE(m_service.SaveApplicationScheduleDefinition(scheme, false).IsOK());
+        m_service.ClearRequests();
+    }
+
+    nxScriptedControlService m_service;
+    nxFakeTimeZones m_zones;
+    nxTimeZoneConverter* m_previousZones;
+    nxMessageBoxInterceptor m_boxes;
+    nxLogCapture m_log;
+};
