@@ -48,8 +48,8 @@ class nxXMLElement;
 //   on the data's thread with the data manager locked: read the object under its
 //   own lock and take no grid lock.
 // - behaviour: OnCellSelectionChanged, SupportsColumnFilters,
-//   SupportsColumnHeaderTemporarySorting, ShouldShowWarningAlphaBlend (asked on
-//   each paint), OnEndOfDataUpdate (once per flush that took in data, with no
+//   SupportsColumnHeaderTemporarySorting, ShouldShowWarningAlphaBlend (asked after
+//   each flush), OnEndOfDataUpdate (once per flush that took in data, with no
 //   grid lock held), InitializeCustomizeViewDialog (call the base first: it adds
 //   the library's pages), CreateDefaultDataInterest.
 // A derived destructor needs nothing: the window lets go of the interests first.
