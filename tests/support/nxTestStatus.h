@@ -1,7 +1,9 @@
 #pragma once
 
 #include <atomic>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "contracts/nxApplicationStatus.h"
 
@@ -63,4 +65,19 @@ inline nxCountedStatus* MakeServer(const std::string& id)
 inline nxCountedStatus* MakeClient(const std::string& id)
 {
     return MakeStatus({.id = id, .type = 7101});
+}
+
+// A whole image of servers "S0".."S<count-1>" in which about one in six is
+// missing and expected status, heartbeat and location vary at random.
+inline std::vector<nxApplicationStatus*> RandomServerImage(std::mt19937& random, int count)
+{
+    const char* locations[] = {"London", "Paris", "Oslo", "Rome", "Tokyo"};
+    std::vector<nxApplicationStatus*> image;
+    for (int i = 0; i < count; ++i)
+        if (random() % 6 != 0)
+            image.push_back(MakeStatus({.id = "S" + std::to_string(i),
+                                        .expected = 8201 + static_cast<uint32_t>(random() % 4),
+                                        .delta = static_cast<uint32_t>(random() % 3),
+                                        .location = locations[random() % 5]}));
+    return image;
 }

@@ -1,0 +1,71 @@
+#include "platform/grid/window/nxGridItemDelegate.h"
+
+#include <QPainter>
+
+#include "platform/grid/CGridCell.h"
+#include "platform/grid/CGridCellLook.h"
+#include "platform/grid/data/CGridLockGuard.h"
+#include "platform/grid/nxGridManager.h"
+#include "platform/grid/window/nxGridQtConversions.h"
+#include "platform/grid/window/nxGridTableModel.h"
+#include "platform/grid/window/nxGridTableView.h"
+
+namespace
+{
+constexpr int kTextPadding = 4;
+
+void DrawBidPrice(QPainter& painter, const QRect& rect, const CGridCellLook& look)
+{
+    const QColor colour = nxToQColor(look.bidPriceColour);
+    if (look.bidPriceDraw == nxBidPriceDrawType::Frame)
+    {
+        painter.setPen(QPen(colour, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect.adjusted(1, 1, -1, -1));
+    }
+    else if (look.bidPriceDraw == nxBidPriceDrawType::Underline)
+        painter.fillRect(QRect(rect.left(), rect.bottom() - 2, rect.width(), 3), colour);
+}
+} // namespace
+
+nxGridItemDelegate::nxGridItemDelegate(nxGridTableModel& model, nxGridTableView& view)
+    : QStyledItemDelegate(&view), m_model(model), m_view(view)
+{
+}
+
+void nxGridItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const
+{
+    nxGridManager& manager = m_model.GetManager();
+    CGridLockGuard rows(manager.GetRowsLock());
+    const CGridCell* cell = m_model.CellAt(index);
+    if (!cell)
+        return;
+    const CGridCellLook look =
+        CGridCellLook::Resolve(*cell->Style(), manager.GetStyleManager(), m_view.PaintTime());
+    // A single selection is filled; several are framed so their highlights still show.
+    const bool filled = cell->IsSelected() && !m_view.FramesSelections();
+    QColor background =
+        filled ? option.palette.color(QPalette::Active, QPalette::Highlight) : nxToQColor(look.background);
+    QColor text =
+        filled ? option.palette.color(QPalette::Active, QPalette::HighlightedText) : nxToQColor(look.text);
+    painter->save();
+    painter->fillRect(option.rect, background);
+    if (filled && look.flashWeight > 0.0)
+    {
+        // The flash stays visible on a selected cell as an inset border.
+        painter->setPen(QPen(nxToQColor(look.background), 3));
+        painter->drawRect(option.rect.adjusted(2, 2, -2, -2));
+    }
+    if (look.bidPriceDraw != nxBidPriceDrawType::None)
+        DrawBidPrice(*painter, option.rect, look);
+    QFont font = option.font;
+    font.setItalic(look.italic);
+    painter->setFont(font);
+    painter->setPen(text);
+    const QRect textRect = option.rect.adjusted(kTextPadding, 1, -kTextPadding, -1);
+    const QString value = QString::fromStdString(cell->GetText());
+    painter->drawText(textRect, static_cast<int>(nxToQtAlignment(cell->Style()->GetAlignment())),
+                      QFontMetrics(font).elidedText(value, Qt::ElideRight, textRect.width()));
+    painter->restore();
+}

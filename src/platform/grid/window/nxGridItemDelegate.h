@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+class nxGridTableModel;
+class nxGridTableView;
+
+// Paints a cell from the grid core: its look (stale, flash, highlight, own colours,
+// decided by CGridCellLook), the bid-price line or frame, and the selection. The
+// clock is read once per paint pass by the view, not per cell.
+class nxGridItemDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    nxGridItemDelegate(nxGridTableModel& model, nxGridTableView& view);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+private:
+    nxGridTableModel& m_model;
+    nxGridTableView& m_view;
+};

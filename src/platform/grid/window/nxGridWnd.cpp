@@ -1,0 +1,439 @@
+#include "platform/grid/window/nxGridWnd.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <mutex>
+#include <set>
+
+#include "platform/grid/CGridCell.h"
+#include "platform/grid/CGridRow.h"
+#include "platform/grid/data/CGridLockGuard.h"
+#include "platform/grid/nxGridColumn.h"
+#include "platform/grid/nxGridEventToResponseMapper.h"
+#include "platform/grid/nxGridManager.h"
+#include "platform/grid/window/CColumnFilterDlg.h"
+#include "platform/grid/window/CColumnPickerDlg.h"
+#include "platform/grid/window/CCustomizeViewDlg.h"
+#include "platform/grid/window/CSortingDlg.h"
+#include "platform/grid/window/nxGridItemDelegate.h"
+#include "platform/grid/window/nxGridPrinter.h"
+#include "platform/grid/window/nxGridTableModel.h"
+#include "platform/grid/window/nxGridTableView.h"
+#include "platform/ui/nxCommandIds.h"
+#include "platform/ui/nxQtMessageBox.h"
+
+namespace
+{
+constexpr int kFadeTickMs = 40;
+constexpr int kMinimumColumnWidth = 60;
+
+void InstallLibraryPages()
+{
+    static std::once_flag installed;
+    std::call_once(installed,
+                   [] { nxGridManager::SetCustomizeViewPageProvider(&CCustomizeViewDlg::AddLibraryPages); });
+}
+} // namespace
+
+nxGridWnd::nxGridWnd(QWidget* parent) : QWidget(parent)
+{
+    m_flushTimer.setSingleShot(true);
+    connect(&m_flushTimer, &QTimer::timeout, this, &nxGridWnd::FlushNow);
+    m_fadeTimer.setInterval(kFadeTickMs);
+    connect(&m_fadeTimer, &QTimer::timeout, this, &nxGridWnd::OnFadeTick);
+    MapCommands();
+}
+
+nxGridWnd::~nxGridWnd()
+{
+    m_flushTimer.stop();
+    m_fadeTimer.stop();
+    if (!m_manager)
+        return;
+    // No wake may reach a window being taken apart, and no data may reach its grid.
+    m_manager->SetWindowHook(nullptr);
+    m_manager->RemoveAllDataInterests();
+    delete m_view;
+    delete m_model;
+    m_manager.reset();
+}
+
+nxGridManager* nxGridWnd::_CreateGridManagerInstance()
+{
+    return new nxGridManager(this);
+}
+
+bool nxGridWnd::Create()
+{
+    if (m_manager)
+        return true;
+    InstallLibraryPages();
+    m_manager.reset(_CreateGridManagerInstance());
+    if (!m_manager)
+        return false;
+    m_manager->Initialize();
+    m_model = new nxGridTableModel(*m_manager);
+    m_view = new nxGridTableView(*m_model, this);
+    m_delegate = new nxGridItemDelegate(*m_model, *m_view);
+    m_view->setItemDelegate(m_delegate);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    QHeaderView* header = m_view->horizontalHeader();
+    connect(header, &QHeaderView::sectionClicked, this, &nxGridWnd::OnHeaderClicked);
+    connect(header, &QHeaderView::customContextMenuRequested, this, &nxGridWnd::ShowHeaderMenu);
+    connect(header, &QHeaderView::sectionMoved, this, &nxGridWnd::OnSectionMoved);
+    connect(header, &QHeaderView::sectionResized, this,
+            [this](int column, int, int width)
+            {
+                if (!m_arrangingHeader)
+                    m_manager->SetColumnWidth(static_cast<size_t>(column), width);
+            });
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &nxGridWnd::OnSelectionChanged);
+    connect(m_view, &QAbstractItemView::doubleClicked, this, &nxGridWnd::OnDoubleClicked);
+    ApplyColumnLayoutToHeader();
+    m_manager->SetWindowHook(this);
+    m_sinceFlush.start();
+    FlushNow();
+    return true;
+}
+
+void nxGridWnd::MapCommands()
+{
+    MapCommand(nxCommand::EditCopy, [this] { CopySelectionToClipboard(); });
+    MapUpdateCommandUI(nxCommand::EditCopy,
+                       [this](CCmdUI& ui) { ui.Enable(m_manager && m_manager->GetSelectedRowCount() > 0); });
+    MapCommand(nxCommand::FilePrint, [this] { OnFilePrint(); });
+    MapCommand(nxCommand::FilePrintPreview, [this] { OnFilePrintPreview(); });
+    MapCommand(nxCommand::ViewCustomise, [this] { OnCustomizeView(); });
+    MapCommand(nxCommand::ViewColumnPicker, [this] { OnColumnPicker(); });
+    MapCommand(nxCommand::ViewSorting, [this] { OnSorting(); });
+}
+
+void nxGridWnd::WakeGrid()
+{
+    QMetaObject::invokeMethod(this, &nxGridWnd::ScheduleFlush, Qt::QueuedConnection);
+}
+
+nxWindowRef nxGridWnd::GetGridWindowRef() const
+{
+    return nxWindowRefOf(const_cast<nxGridWnd*>(this));
+}
+
+void nxGridWnd::ScheduleFlush()
+{
+    if (m_flushTimer.isActive() || !m_manager)
+        return;
+    const qint64 wait = MinimumFlushIntervalMs - m_sinceFlush.elapsed();
+    m_flushTimer.start(static_cast<int>(std::max<qint64>(0, wait)));
+}
+
+void nxGridWnd::FlushNow()
+{
+    if (!m_manager || m_flushing)
+        return;
+    m_flushTimer.stop();
+    m_flushing = true;
+    m_sinceFlush.restart();
+    QScrollBar* scroll = m_view->verticalScrollBar();
+    // At the top the grid follows new rows; elsewhere the top row stays in place.
+    const bool atTop = scroll->value() == 0;
+    const QPersistentModelIndex anchor = m_view->indexAt(QPoint(0, 0));
+    QElapsedTimer clock;
+    clock.start();
+    const CGridFlushResult result = m_manager->Flush(*m_model);
+    m_flushDurations.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    if (atTop)
+        m_view->ShowRowAtTop(0);
+    else if (anchor.isValid())
+        m_view->ShowRowAtTop(anchor.row());
+    m_flushing = false;
+    AfterFlush(result);
+}
+
+void nxGridWnd::AfterFlush(const CGridFlushResult& result)
+{
+    m_lastFlush = result;
+    if (result.reset)
+    {
+        ApplyColumnLayoutToHeader();
+        RestoreSelectionFromGrid();
+        ShowSortIndicator();
+    }
+    if (result.playSound)
+        QApplication::beep();
+    m_view->SetShowWarning(m_manager->ShouldShowWarningAlphaBlend());
+    if (result.flashed && !m_fadeTimer.isActive())
+        m_fadeTimer.start();
+}
+
+void nxGridWnd::OnFadeTick()
+{
+    int first = 0, last = 0;
+    if (!m_view->VisibleRows(first, last) ||
+        !m_manager->HasFadingCells(static_cast<size_t>(first), static_cast<size_t>(last),
+                                   CGridManager::NowMilliseconds()))
+        m_fadeTimer.stop();
+    // One last repaint after the fade ends shows the cells at rest.
+    m_view->viewport()->update();
+}
+
+void nxGridWnd::ScrollToTop()
+{
+    if (m_view)
+        m_view->verticalScrollBar()->setValue(0);
+}
+
+void nxGridWnd::OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    if (m_flushing || m_syncingSelection)
+        return;
+    std::set<int> rows;
+    const auto tell = [&](const QItemSelection& selection, bool isSelected)
+    {
+        for (const QModelIndex& index : selection.indexes())
+        {
+            CGridCell* cell = nullptr;
+            {
+                CGridLockGuard guard(m_manager->GetRowsLock());
+                cell = m_model->CellAt(index);
+            }
+            if (!cell)
+                continue;
+            m_manager->OnCellSelectionChanged(cell, isSelected);
+            rows.insert(index.row());
+        }
+    };
+    tell(deselected, false);
+    tell(selected, true);
+    SyncSelectionFromGrid(std::vector<int>(rows.begin(), rows.end()));
+}
+
+void nxGridWnd::SyncSelectionFromGrid(const std::vector<int>& rows)
+{
+    // The manager decides what a click selects (a row, or a cell alone); the view follows.
+    QItemSelection select, deselect;
+    QItemSelectionModel* selection = m_view->selectionModel();
+    {
+        CGridLockGuard guard(m_manager->GetRowsLock());
+        for (int row : rows)
+            for (int column = 0; column < m_model->columnCount(); ++column)
+            {
+                const QModelIndex index = m_model->index(row, column);
+                const CGridCell* cell = m_model->CellAt(index);
+                const bool wanted = cell && cell->IsSelected();
+                if (wanted != selection->isSelected(index))
+                    (wanted ? select : deselect).select(index, index);
+            }
+    }
+    m_syncingSelection = true;
+    selection->select(deselect, QItemSelectionModel::Deselect);
+    selection->select(select, QItemSelectionModel::Select);
+    m_syncingSelection = false;
+    m_view->viewport()->update();
+}
+
+void nxGridWnd::RestoreSelectionFromGrid()
+{
+    QItemSelection selection;
+    {
+        CGridLockGuard selected(m_manager->GetSelectionLock());
+        CGridLockGuard rows(m_manager->GetRowsLock());
+        for (CGridRow* row : m_manager->GetSelectedRows())
+            if (row->IsOnScreen())
+            {
+                const int index = static_cast<int>(row->GetDisplayIndex());
+                for (int column = 0; column < m_model->columnCount(); ++column)
+                    if (const CGridCell* cell = row->Cell(static_cast<size_t>(column));
+                        cell && cell->IsSelected())
+                        selection.select(m_model->index(index, column), m_model->index(index, column));
+            }
+    }
+    m_syncingSelection = true;
+    m_view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    m_syncingSelection = false;
+}
+
+void nxGridWnd::ApplyColumnLayoutToHeader()
+{
+    QHeaderView* header = m_view->horizontalHeader();
+    m_arrangingHeader = true;
+    const QFontMetrics metrics = header->fontMetrics();
+    std::vector<std::pair<int, int>> order; // place, logical
+    for (size_t index = 0; index < m_manager->GetColumnCount(); ++index)
+    {
+        const nxGridColumn* column = m_manager->GetColumn(index);
+        const int logical = static_cast<int>(index);
+        const int width =
+            column->GetWidth() > 0
+                ? column->GetWidth()
+                : std::max(kMinimumColumnWidth,
+                           metrics.horizontalAdvance(QString::fromStdString(column->GetHeading())) + 32);
+        header->resizeSection(logical, width);
+        header->setSectionHidden(logical, !column->IsVisible());
+        order.emplace_back(column->GetOrder(), logical);
+    }
+    std::stable_sort(order.begin(), order.end());
+    for (size_t place = 0; place < order.size(); ++place)
+        header->moveSection(header->visualIndex(order[place].second), static_cast<int>(place));
+    m_arrangingHeader = false;
+}
+
+void nxGridWnd::OnSectionMoved()
+{
+    if (m_arrangingHeader)
+        return;
+    QHeaderView* header = m_view->horizontalHeader();
+    std::vector<size_t> logical;
+    for (int place = 0; place < header->count(); ++place)
+        logical.push_back(static_cast<size_t>(header->logicalIndex(place)));
+    m_manager->SetColumnVisualOrder(logical);
+}
+
+void nxGridWnd::OnDoubleClicked()
+{
+    const nxGridEventToResponseMapper* mapper = m_manager->GetEventToResponseMapper();
+    if (const uint32_t command = mapper ? mapper->GetResponse(nxGridEvent::DoubleClick) : 0)
+        emit CommandRequested(command);
+}
+
+void nxGridWnd::OnHeaderClicked(int column)
+{
+    const nxGridColumn* gridColumn = m_manager->GetColumn(static_cast<size_t>(column));
+    if (!gridColumn || !m_manager->SupportsColumnHeaderTemporarySorting(gridColumn->GetAttributeID()))
+        return;
+    const auto current = m_manager->GetTemporarySort();
+    if (current && current->GetAttributeID() == gridColumn->GetAttributeID() && !current->IsAscending())
+        m_manager->ClearTemporarySort();
+    else
+        m_manager->SetTemporarySort(gridColumn->GetAttributeID(),
+                                    !(current && current->GetAttributeID() == gridColumn->GetAttributeID()));
+    FlushNow();
+    ShowSortIndicator();
+}
+
+void nxGridWnd::ShowSortIndicator()
+{
+    QHeaderView* header = m_view->horizontalHeader();
+    const auto sort = m_manager->GetTemporarySort();
+    int section = -1;
+    for (size_t index = 0; sort && index < m_manager->GetColumnCount(); ++index)
+        if (m_manager->GetColumn(index)->GetAttributeID() == sort->GetAttributeID())
+            section = static_cast<int>(index);
+    header->setSortIndicatorShown(section >= 0);
+    if (section >= 0)
+        header->setSortIndicator(section, sort->IsAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+std::unique_ptr<QMenu> nxGridWnd::CreateHeaderMenu(int column)
+{
+    auto menu = std::make_unique<QMenu>(this);
+    menu->addAction(tr("Column Picker..."), this, &nxGridWnd::OnColumnPicker);
+    menu->addAction(tr("Sorting..."), this, &nxGridWnd::OnSorting);
+    const nxGridColumn* gridColumn = m_manager->GetColumn(static_cast<size_t>(column));
+    if (gridColumn && m_manager->SupportsColumnFilters(gridColumn->GetAttributeID()))
+    {
+        menu->addSeparator();
+        menu->addAction(tr("Filter..."), this, [this, column] { OnColumnFilter(column); });
+        QAction* clear =
+            menu->addAction(tr("Clear Filter"), this, [this, column] { ClearColumnFilter(column); });
+        clear->setEnabled(gridColumn->HasFilter());
+    }
+    if (m_manager->GetTemporarySort())
+    {
+        menu->addSeparator();
+        menu->addAction(tr("Clear Header Sort"), this,
+                        [this]
+                        {
+                            m_manager->ClearTemporarySort();
+                            FlushNow();
+                            ShowSortIndicator();
+                        });
+    }
+    return menu;
+}
+
+void nxGridWnd::ShowHeaderMenu(const QPoint& position)
+{
+    QHeaderView* header = m_view->horizontalHeader();
+    std::unique_ptr<QMenu> menu = CreateHeaderMenu(header->logicalIndexAt(position));
+    m_manager->SetReorderHeld(true);
+    menu->exec(header->mapToGlobal(position));
+    m_manager->SetReorderHeld(false);
+}
+
+void nxGridWnd::OnColumnFilter(int column)
+{
+    CColumnFilterDlg dialog(*m_manager, static_cast<size_t>(column), this);
+    if (dialog.DoModal() == IDOK)
+    {
+        FlushNow();
+        m_model->HeaderChanged(column);
+    }
+}
+
+void nxGridWnd::ClearColumnFilter(int column)
+{
+    m_manager->SetColumnFilter(static_cast<size_t>(column), {});
+    FlushNow();
+    m_model->HeaderChanged(column);
+}
+
+void nxGridWnd::OnColumnPicker()
+{
+    CColumnPickerDlg dialog(*m_manager, this);
+    if (dialog.DoModal() == IDOK)
+        FlushNow();
+}
+
+void nxGridWnd::OnSorting()
+{
+    CSortingDlg dialog(*m_manager, this);
+    if (dialog.DoModal() == IDOK)
+        FlushNow();
+}
+
+void nxGridWnd::OnCustomizeView()
+{
+    CCustomizeViewDlg dialog(*m_manager, this);
+    m_manager->InitializeCustomizeViewDialog(dialog);
+    dialog.DoModal();
+    FlushNow();
+}
+
+void nxGridWnd::CopySelectionToClipboard()
+{
+    QApplication::clipboard()->setText(QString::fromStdString(m_manager->GetSelectedRowsAsText()));
+}
+
+void nxGridWnd::PrintTo(QPagedPaintDevice& device)
+{
+    const nxGridManager::TextTable table = m_manager->GetTextTable(false);
+    nxGridPrinter(table, window()->windowTitle()).Print(device);
+}
+
+void nxGridWnd::OnFilePrint()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        PrintTo(printer);
+}
+
+void nxGridWnd::OnFilePrintPreview()
+{
+    QPrinter printer;
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { PrintTo(*target); });
+    preview.exec();
+}

@@ -1,0 +1,255 @@
+#include <QClipboard>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QMenu>
+#include <QPdfWriter>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "nxGridWindowFixture.h"
+#include "nxModalDriver.h"
+#include "platform/grid/CGridStyleManager.h"
+#include "platform/grid/nxGridColumn.h"
+#include "platform/grid/window/CColumnFilterDlg.h"
+#include "platform/grid/window/nxGridQtConversions.h"
+
+namespace
+{
+using GridWindow = nxGridWindowFixture;
+
+bool Near(const QColor& a, const QColor& b, int tolerance = 6)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+std::vector<nxApplicationStatus*> Numbered(int from, int to)
+{
+    std::vector<nxApplicationStatus*> statuses;
+    for (int number = from; number <= to; ++number)
+    {
+        char id[16];
+        std::snprintf(id, sizeof id, "N%04d", number);
+        statuses.push_back(MakeStatus({.id = id}));
+    }
+    return statuses;
+}
+} // namespace
+
+TEST_F(GridWindow, HighlightsPaintTheirColoursAndTheStyleManagerCanChangeThem)
+{
+    Batch(Servers({{.id = "A", .expected = 8201},
+                   {.id = "B", .expected = 8202},
+                   {.id = "C", .expected = 8203},
+                   {.id = "D", .expected = 8204},
+                   {.id = "E", .expected = 8299}}));
+    const CGridStyleManager& styles = Grid().GetStyleManager();
+    const char* rows[] = {"A", "C", "D", "B"}; // highlights 1 to 4
+    for (int highlight = 1; highlight <= 4; ++highlight)
+        EXPECT_EQ(
+            Model().index(RowOf(rows[highlight - 1]), 1).data(Qt::BackgroundRole).value<QBrush>().color(),
+            nxToQColor(styles.GetCustomHighlightColor(highlight)))
+            << "highlight " << highlight;
+
+    Batch(Servers(
+        {{.id = "A", .expected = 8201}, {.id = "D", .expected = 8204}, {.id = "E", .expected = 8299}}));
+    ASSERT_FALSE(View().IsShowingWarning());
+    EXPECT_TRUE(Near(PaintedColour(RowOf("A"), 0), nxToQColor(styles.GetCustomHighlightColor(1))));
+    EXPECT_TRUE(Near(PaintedColour(RowOf("D"), 0), nxToQColor(styles.GetCustomHighlightColor(3))));
+    EXPECT_TRUE(Near(PaintedColour(RowOf("E"), 0), QColor(225, 225, 255))) << "the column's own background";
+
+    CGridStyleManager changed = styles;
+    changed.SetCustomHighlight1Color(nxRGB(10, 200, 10));
+    Grid().SetStyleManager(changed);
+    m_window->FlushNow();
+    EXPECT_TRUE(Near(PaintedColour(RowOf("A"), 1), QColor(10, 200, 10)));
+}
+
+TEST_F(GridWindow, AFlashStartsInItsColourAndFadesBackAfterTheDuration)
+{
+    auto columns = Grid().GetColumnSettings();
+    nxGridManager::ColumnSetting delta;
+    delta.attributeId = 9017;
+    delta.order = 3;
+    columns.push_back(delta);
+    Grid().SetColumnSettings(columns);
+    Batch(Servers({{.id = "A", .expected = 8299, .delta = 0}}));
+    Batch(Servers({{.id = "A", .expected = 8299, .delta = 0xFFFFFFFF}}));
+    const QColor change = nxToQColor(Grid().GetStyleManager().GetFlashChangeColor());
+    EXPECT_TRUE(Near(PaintedColour(0, 3), change)) << "a value gone to nothing flashes as a change";
+    EXPECT_TRUE(Near(PaintedColour(0, 0), QColor(225, 225, 255))) << "unchanged cells do not flash";
+
+    m_clock.AdvanceSeconds(Grid().GetStyleManager().GetFlashDurationMilliseconds() / 2000.0);
+    const QColor halfway = PaintedColour(0, 3);
+    EXPECT_FALSE(Near(halfway, change));
+    EXPECT_FALSE(Near(halfway, QColor(225, 225, 255)));
+    m_clock.AdvanceSeconds(5);
+    EXPECT_TRUE(Near(PaintedColour(0, 3), QColor(225, 225, 255)));
+}
+
+TEST_F(GridWindow, TheWarningWashComesAndGoesWithTheManagersAnswer)
+{
+    Batch(Servers({{.id = "A", .expected = 8299}}));
+    const QColor calm = PaintedColour(0, 0);
+    EXPECT_FALSE(View().IsShowingWarning());
+    Batch(Servers({{.id = "A", .expected = 8299, .delta = 4}}));
+    EXPECT_TRUE(Grid().ShouldShowWarningAlphaBlend());
+    EXPECT_TRUE(View().IsShowingWarning());
+    EXPECT_FALSE(Near(PaintedColour(0, 0), calm, 4)) << "the grid is washed";
+    Batch(Servers({{.id = "A", .expected = 8299}}));
+    EXPECT_FALSE(View().IsShowingWarning());
+    EXPECT_TRUE(Near(PaintedColour(0, 0), calm, 2));
+}
+
+TEST_F(GridWindow, StaleRowsAreGreyItalic)
+{
+    Batch(Servers({{.id = "A"}}));
+    m_data->OnServerApplicationStatusDisconnectDetected();
+    m_window->FlushNow();
+    EXPECT_TRUE(Model().index(0, 0).data(Qt::FontRole).value<QFont>().italic());
+    EXPECT_EQ(Model().index(0, 0).data(Qt::ForegroundRole).value<QBrush>().color(),
+              nxToQColor(Grid().GetStyleManager().GetStaleTextColor()));
+}
+
+TEST_F(GridWindow, TheTopRowAndTheSelectionStayPutWhileRowsArriveAbove)
+{
+    Batch(Numbered(100, 400));
+    QApplication::processEvents();
+    View().verticalScrollBar()->setValue(50);
+    const QString top = View().indexAt(QPoint(0, 0)).siblingAtColumn(2).data().toString();
+    View().selectionModel()->select(Model().index(60, 1), QItemSelectionModel::ClearAndSelect);
+    ASSERT_EQ(Grid().GetSelectedRowCount(), 1u);
+    EXPECT_TRUE(View().selectionModel()->isSelected(Model().index(60, 0)))
+        << "the base selects the whole row";
+    const QString selected = Model().index(60, 2).data().toString();
+
+    Batch(Numbered(1, 400)); // 99 rows arrive above
+    EXPECT_EQ(View().indexAt(QPoint(0, 0)).siblingAtColumn(2).data().toString(), top);
+    const QModelIndexList rows = View().selectionModel()->selectedRows(2);
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows.front().data().toString(), selected);
+
+    m_window->ScrollToTop();
+    Batch(Numbered(0, 400));
+    EXPECT_EQ(View().verticalScrollBar()->value(), 0) << "at the top the grid follows new rows";
+}
+
+TEST_F(GridWindow, CopyPutsTheSelectedRowsOnTheClipboard)
+{
+    Batch(Servers({{.id = "A"}, {.id = "B"}, {.id = "C"}}));
+    QItemSelection selection(Model().index(0, 0), Model().index(0, 0));
+    selection.select(Model().index(2, 1), Model().index(2, 1));
+    View().selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    ASSERT_TRUE(m_window->OnCmdMsg(57634));
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "Host Name\tApplication Name\tApplication ID\n"
+                                                               "host1\tApp-A\tA\n"
+                                                               "host1\tApp-C\tC\n");
+}
+
+TEST_F(GridWindow, AHeaderClickSortsAscendingThenDescendingThenAsBefore)
+{
+    Batch(Servers({{.id = "A"}, {.id = "B"}, {.id = "C"}}));
+    const auto ids = [&]
+    {
+        std::string text;
+        for (int row = 0; row < Model().rowCount(); ++row)
+            text += Model().index(row, 2).data().toString().toStdString();
+        return text;
+    };
+    m_window->OnHeaderClicked(2);
+    EXPECT_EQ(ids(), "ABC");
+    EXPECT_TRUE(View().horizontalHeader()->isSortIndicatorShown());
+    m_window->OnHeaderClicked(2);
+    EXPECT_EQ(ids(), "CBA");
+    EXPECT_EQ(View().horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    m_window->OnHeaderClicked(2);
+    EXPECT_EQ(ids(), "ABC");
+    EXPECT_FALSE(View().horizontalHeader()->isSortIndicatorShown());
+}
+
+TEST_F(GridWindow, TheHeaderMenuFiltersAColumnMarksItAndClearsIt)
+{
+    Batch(Servers({{.id = "A"}, {.id = "B"}, {.id = "C"}}));
+    std::unique_ptr<QMenu> menu = m_window->CreateHeaderMenu(1);
+    QStringList items;
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator())
+            items << action->text();
+    EXPECT_EQ(items, (QStringList{"Column Picker...", "Sorting...", "Filter...", "Clear Filter"}));
+    EXPECT_FALSE(menu->actions().back()->isEnabled()) << "nothing to clear yet";
+
+    nxModalDriver choose(
+        [](QWidget* modal)
+        {
+            auto* dialog = qobject_cast<CColumnFilterDlg*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            ASSERT_EQ(dialog->GetValues(), (std::vector<std::string>{"App-A", "App-B", "App-C"}));
+            auto* list = qobject_cast<QListWidget*>(dialog->GetDlgItem(CColumnFilterDlg::IDC_VALUES));
+            list->item(0)->setSelected(true);
+            list->item(2)->setSelected(true);
+            QTest::mouseClick(dialog->GetDlgItem(IDOK), Qt::LeftButton);
+        });
+    m_window->OnColumnFilter(1);
+    ASSERT_TRUE(choose.Ran());
+    EXPECT_EQ(Model().rowCount(), 2);
+    EXPECT_TRUE(Model().headerData(1, Qt::Horizontal).toString().endsWith(QStringLiteral("\u25BE")));
+
+    m_window->ClearColumnFilter(1);
+    EXPECT_EQ(Model().rowCount(), 3);
+    EXPECT_EQ(Model().headerData(1, Qt::Horizontal).toString(), "Application Name");
+}
+
+TEST_F(GridWindow, PrintingWritesTheRowsOnPages)
+{
+    Batch(Numbered(1, 150));
+    QTemporaryDir folder;
+    const QString path = folder.filePath("grid.pdf");
+    {
+        QPdfWriter pdf(path);
+        m_window->PrintTo(pdf);
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2)
+        << "150 rows take more than one page";
+}
+
+TEST_F(GridWindow, ANewMissingApplicationAsksForTheSound)
+{
+    Batch(Servers({{.id = "A"}}));
+    EXPECT_FALSE(m_window->GetLastFlushResult().playSound);
+    Batch(Servers({{.id = "A"}, {.id = "B", .expected = 8202}}));
+    EXPECT_TRUE(m_window->GetLastFlushResult().playSound);
+}
+
+namespace
+{
+// A manager whose cells are selected one by one, as the log grid's are.
+class CellSelectingGrid : public nxTestGridManager
+{
+public:
+    using nxTestGridManager::nxTestGridManager;
+    void OnCellSelectionChanged(CGridCell* cell, bool selected) override { cell->Selected(selected); }
+};
+} // namespace
+
+TEST_F(GridWindow, TheManagerDecidesWhetherAClickSelectsARowOrACell)
+{
+    nxGridWndTemplate<CellSelectingGrid, 0> window;
+    window.resize(400, 200);
+    auto* interest = new nxControlDataInterest();
+    interest->SetClientServer(nxClientServerEnum(72));
+    ASSERT_TRUE(window.GetGridManager()->AddDataInterest(interest, true).IsOK());
+    Batch(Servers({{.id = "A"}, {.id = "B"}}));
+    interest->FetchDataObjects();
+    window.FlushNow();
+    QItemSelectionModel* selection = window.GetTableView()->selectionModel();
+    selection->select(window.GetModel()->index(1, 1), QItemSelectionModel::ClearAndSelect);
+    EXPECT_EQ(selection->selectedIndexes().size(), 1) << "only the cell";
+    EXPECT_EQ(window.GetGridManager()->GetSelectedRowCount(), 1u) << "its row counts as selected";
+
+    View().selectionModel()->select(Model().index(1, 1), QItemSelectionModel::ClearAndSelect);
+    EXPECT_EQ(View().selectionModel()->selectedIndexes().size(), Model().columnCount()) << "the whole row";
+}
