@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "nxGridRowTexts.h"
 #include "nxMessageBoxInterceptor.h"
 #include "nxShadowFlushSink.h"
 #include "nxTestStatus.h"
@@ -66,24 +67,9 @@ protected:
         return sink.m_counts;
     }
 
-    // The texts of one column in display order.
-    std::vector<std::string> Column(size_t column) const
-    {
-        CGridLockGuard rows(m_grid->GetRowsLock());
-        std::vector<std::string> texts;
-        for (const CGridRow* row : m_grid->GetRowsInDisplayOrder())
-            texts.push_back(row->Cell(column) ? row->Cell(column)->GetText() : "<none>");
-        return texts;
-    }
-
-    CGridRow* Row(const std::string& id) const
-    {
-        CGridLockGuard rows(m_grid->GetRowsLock());
-        for (CGridRow* row : m_grid->GetRowsInDisplayOrder())
-            if (row->Cell(2) && row->Cell(2)->GetText() == id)
-                return row;
-        return nullptr;
-    }
+    // The texts of one column (0 host, 1 name, 2 id) in display order.
+    std::vector<std::string> Column(size_t column) const { return nxGridRowTexts::Column(*m_grid, column); }
+    CGridRow* Row(const std::string& id) const { return nxGridRowTexts::Find(*m_grid, 2, id); }
 
     // Selects exactly these rows, as clicks on their first cells would.
     void Select(std::initializer_list<const char*> ids)

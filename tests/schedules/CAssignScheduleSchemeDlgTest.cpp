@@ -6,13 +6,12 @@
 #include <QLabel>
 
 #include "grids/nxServerControlGridManager.h"
+#include "nxGridRowTexts.h"
 #include "nxScheduleDialogFixture.h"
 #include "nxShadowFlushSink.h"
 #include "nxTestStatus.h"
 #include "platform/base/nxSteadyClock.h"
-#include "platform/grid/CGridCell.h"
 #include "platform/grid/CGridRow.h"
-#include "platform/grid/data/CGridLockGuard.h"
 #include "schedules/CAssignScheduleSchemeDlg.h"
 #include "status/nxControlDataInterest.h"
 #include "status/nxControlDataManager.h"
@@ -60,11 +59,9 @@ protected:
     void Select(std::initializer_list<const char*> ids)
     {
         m_grid->ClearSelection();
-        CGridLockGuard rows(m_grid->GetRowsLock());
         for (const char* id : ids)
-            for (CGridRow* row : m_grid->GetRowsInDisplayOrder())
-                if (row->Cell(2)->GetText() == id)
-                    m_grid->OnCellSelectionChanged(row->Cell(0), true);
+            if (CGridRow* row = nxGridRowTexts::Find(*m_grid, 2, id))
+                m_grid->OnCellSelectionChanged(row->Cell(0), true);
     }
 
     std::unique_ptr<CAssignScheduleSchemeDlg> Open()
