@@ -7,6 +7,7 @@
 #include "contracts/nxApplicationID.h"
 #include "platform/base/nxClientServerEnum.h"
 #include "platform/base/nxExpectedApplicationStatusEnum.h"
+#include "platform/base/nxMessageBox.h"
 #include "platform/grid/nxGridManager.h"
 
 class CGridRow;

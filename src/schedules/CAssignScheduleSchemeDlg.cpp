@@ -120,24 +120,7 @@ void CAssignScheduleSchemeDlg::OnOK()
     std::string name = m_names.GetLBText(selected);
     if (name == Texts::NoScheme)
         name.clear();
-    nxErrorEnum result;
-    {
-        // The rows selected now, which need not be those selected when the dialog opened.
-        const SelectedAssignments assignments(m_gridManager);
-        for (nxApplicationScheduleAssignment* assignment : assignments.List())
-        {
-            Info() << Texts::PreparingAssignment << assignment->GetApplicationID().GetApplicationID()
-                   << Texts::ExistingName << assignment->GetApplicationScheduleName() << Texts::NewName
-                   << name;
-            assignment->SetApplicationScheduleName(name);
-        }
-        Info() << Texts::SendingAssignments;
-        result = nxControlInterface::GetInstance()->SaveApplicationScheduleAssignments(assignments.List());
-        if (result.IsOK())
-            Info() << Texts::RequestSucceeded;
-        else
-            Info() << Texts::RequestFailed << result;
-    }
+    const nxErrorEnum result = SaveAssignments(name);
     if (!result.IsOK())
     {
         nxMessageBox(GetWindowRef(), Texts::ErrorPrefix + result.GetLongDescription(),
@@ -145,4 +128,24 @@ void CAssignScheduleSchemeDlg::OnOK()
         return;
     }
     CDialog::OnOK();
+}
+
+// The rows selected now, which need not be those selected when the dialog opened.
+nxErrorEnum CAssignScheduleSchemeDlg::SaveAssignments(const std::string& name)
+{
+    const SelectedAssignments assignments(m_gridManager);
+    for (nxApplicationScheduleAssignment* assignment : assignments.List())
+    {
+        Info() << Texts::PreparingAssignment << assignment->GetApplicationID().GetApplicationID()
+               << Texts::ExistingName << assignment->GetApplicationScheduleName() << Texts::NewName << name;
+        assignment->SetApplicationScheduleName(name);
+    }
+    Info() << Texts::SendingAssignments;
+    const nxErrorEnum result =
+        nxControlInterface::GetInstance()->SaveApplicationScheduleAssignments(assignments.List());
+    if (result.IsOK())
+        Info() << Texts::RequestSucceeded;
+    else
+        Info() << Texts::RequestFailed << result;
+    return result;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+
+#include "platform/base/nxErrorEnum.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CDialog.h"
 
@@ -22,6 +25,8 @@ protected:
 private:
     void FillNames();
     void SelectCommonName();
+    // Gives every selected application the scheme (empty: none) and asks the service to save.
+    nxErrorEnum SaveAssignments(const std::string& name);
 
     nxControlGridManager* m_gridManager;
     CComboBox m_names;
