@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -178,6 +179,14 @@ protected:
             scheme.GetScheduleForDay(day).SetStopTime(nxTime(17, 30));
         }
         return scheme;
+    }
+
+    // Saves a picture of the dialog for the README, under docs/images.
+    static void SaveScreenshot(QWidget& dialog, const char* name)
+    {
+        const QString folder = QString(VSM_DATA_DIR) + "/../docs/images";
+        QDir().mkpath(folder);
+        EXPECT_TRUE(dialog.grab().save(folder + "/" + name));
     }
 
     // Puts a scheme in the service, leaving no trace among its requests.
