@@ -323,3 +323,17 @@ TEST(TestRegexFilter, TheVerdictChangesWithEveryKeystroke)
         EXPECT_EQ(dialog.GetDlgItemText(IDC_VERDICT), test.verdict) << test.pattern << " on " << test.text;
     }
 }
+
+TEST_F(LogFilters, AGridWithoutAFilterLeavesTheDialogEmptyAndTakesNothingFromIt)
+{
+    nxLogGridWnd window;
+    EXPECT_TRUE(RunFilters(window,
+                           [](CLogFilterDlg& dialog)
+                           {
+                               EXPECT_TRUE(SelectedLevels(dialog).empty());
+                               nxOperator::TypeName(dialog, IDC_APPLICATION, "Pricer");
+                               nxOperator::Finish(dialog, IDOK);
+                           }));
+    EXPECT_FALSE(window.GetGridManager()->HasDataInterests());
+    EXPECT_EQ(m_modified, 1);
+}

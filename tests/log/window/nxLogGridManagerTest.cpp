@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "nxLogCapture.h"
 #include "nxLogWindowFixture.h"
 #include "nxModalDriver.h"
 #include "platform/grid/data/CGridLockGuard.h"
@@ -148,8 +149,10 @@ TEST_F(LogGrid, TheDefaultInterestHidesTheTwoLowestLevels)
     layout.replace(layout.find(">nxLogDataInterest<"), 19, ">NoSuchInterest<");
     Send(Levels({31, 32, 33, 38}));
     nxLogGridWnd restored;
+    nxLogCapture log;
     LoadLayout(*restored.GetGridManager(), layout);
     restored.FlushNow();
+    EXPECT_EQ(log.FromSource("nxGridManager").size(), 2u) << "the unknown filter and the fallback are logged";
     ASSERT_EQ(restored.GetGridManager()->GetDataInterests().size(), 1u);
     EXPECT_EQ(restored.GetModel()->rowCount(), 2);
 }
