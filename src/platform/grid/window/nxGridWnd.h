@@ -13,6 +13,7 @@
 class QItemSelection;
 class QMenu;
 class QPagedPaintDevice;
+class QPrinter;
 class nxGridItemDelegate;
 class nxGridManager;
 class nxGridTableModel;
@@ -88,6 +89,7 @@ private:
     void ShowHeaderMenu(const QPoint& position);
     void ShowSortIndicator();
     void MapCommands();
+    QPrinter& Printer();
 
     std::unique_ptr<nxGridManager> m_manager;
     nxGridTableModel* m_model = nullptr;
@@ -97,6 +99,7 @@ private:
     QTimer m_fadeTimer;
     QElapsedTimer m_sinceFlush;
     std::vector<double> m_flushDurations;
+    std::unique_ptr<QPrinter> m_printer;
     CGridFlushResult m_lastFlush;
     bool m_flushing = false;
     bool m_syncingSelection = false;
