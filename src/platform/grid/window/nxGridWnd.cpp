@@ -22,6 +22,7 @@
 #include "platform/grid/window/CColumnPickerDlg.h"
 #include "platform/grid/window/CCustomizeViewDlg.h"
 #include "platform/grid/window/CSortingDlg.h"
+#include "platform/grid/window/nxGridApp.h"
 #include "platform/grid/window/nxGridItemDelegate.h"
 #include "platform/grid/window/nxGridPrinter.h"
 #include "platform/grid/window/nxGridTableModel.h"
@@ -467,9 +468,19 @@ void nxGridWnd::PrintTo(QPagedPaintDevice& device)
     nxGridPrinter(table, window()->windowTitle()).Print(device);
 }
 
+// The printer and page chosen in Print Setup, when the program has an application object.
+QPrinter& nxGridWnd::Printer()
+{
+    if (nxGridApp* app = nxGridApp::GetInstance())
+        return app->GetPrinter();
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
+
 void nxGridWnd::OnFilePrint()
 {
-    QPrinter printer;
+    QPrinter& printer = Printer();
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
         PrintTo(printer);
@@ -477,7 +488,7 @@ void nxGridWnd::OnFilePrint()
 
 void nxGridWnd::OnFilePrintPreview()
 {
-    QPrinter printer;
+    QPrinter& printer = Printer();
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { PrintTo(*target); });

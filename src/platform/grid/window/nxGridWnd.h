@@ -14,6 +14,7 @@
 class QItemSelection;
 class QMenu;
 class QPagedPaintDevice;
+class QPrinter;
 class nxGridItemDelegate;
 class nxGridManager;
 class nxGridTableModel;
@@ -104,6 +105,7 @@ private:
     void ShowHeaderMenu(const QPoint& position);
     void ShowSortIndicator();
     void MapCommands();
+    QPrinter& Printer();
 
     std::unique_ptr<nxGridManager> m_manager;
     nxGridTableModel* m_model = nullptr;
@@ -113,6 +115,7 @@ private:
     QTimer m_fadeTimer;
     QElapsedTimer m_sinceFlush;
     std::vector<double> m_flushDurations;
+    std::unique_ptr<QPrinter> m_printer;
     CGridFlushResult m_lastFlush;
     // The first row on screen while a flush runs, unless the grid follows the top.
     QPersistentModelIndex m_anchor;
