@@ -384,7 +384,7 @@ bool nxCommandLine::Apply(const std::string& name, const std::string& value)
 
 std::string nxCommandLine::VersionText()
 {
-    return "VantrelSystemManager 1.0\n";
+    return std::string("VantrelSystemManager ") + VSM_VERSION + "\n";
 }
 
 std::string nxCommandLine::HelpText()

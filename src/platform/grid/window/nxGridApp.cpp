@@ -28,6 +28,7 @@
 #include "platform/ui/nxCommandIds.h"
 #include "platform/ui/nxQtMessageBox.h"
 #include "platform/ui/nxResourceTable.h"
+#include "platform/ui/nxStringTable.h"
 #include "platform/xml/nxXMLDocument.h"
 
 namespace
@@ -96,6 +97,8 @@ void nxGridApp::MapApplicationCommands()
 
 int nxGridApp::InitInstance()
 {
+    if (nxStringTable::Has(nxStringTable::AppTitleId))
+        nxSetApplicationTitle(nxStringTable::Get(nxStringTable::AppTitleId));
     const nxErrorEnum permitted = CheckIfUserPermissionedToStartApplication();
     if (!permitted.IsOK())
     {

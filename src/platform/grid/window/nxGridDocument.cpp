@@ -208,11 +208,9 @@ bool nxGridDocument::SaveModified()
     const int answer =
         nxMessageBox(nxWindowRefOf(m_view ? m_view->window() : nullptr), "Save changes to " + m_title + "?",
                      std::string(), MB_YESNOCANCEL | MB_ICONQUESTION);
-    if (answer == IDCANCEL)
-        return false;
-    if (answer == IDNO)
-        return true;
-    return DoFileSave();
+    if (answer == IDYES)
+        return DoFileSave();
+    return answer == IDNO;
 }
 
 void nxGridDocument::OnSaveAsDefault()

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -19,6 +21,9 @@
 namespace
 {
 constexpr int kToolBarIconSize = 20;
+constexpr int kDefaultWidth = 1024;
+constexpr int kDefaultHeight = 640;
+constexpr int kCascadeStep = 32;
 
 QString MruText(size_t index, const std::string& path)
 {
@@ -97,8 +102,31 @@ int nxGridFrameWnd::OnCreate()
     return 0;
 }
 
+// A new window takes most of a laptop's screen and steps down and right from the
+// window opened before it, so that none hides another completely.
+void nxGridFrameWnd::PlaceNewWindow()
+{
+    if (testAttribute(Qt::WA_Resized))
+        return;
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                          : QRect(0, 0, 1280, 800);
+    resize(std::min(kDefaultWidth, screen.width() * 9 / 10), std::min(kDefaultHeight, screen.height() * 9 / 10));
+    nxGridApp* app = nxGridApp::GetInstance();
+    const std::vector<nxGridFrameWnd*> frames = app ? app->GetFrames() : std::vector<nxGridFrameWnd*>();
+    for (auto previous = frames.rbegin(); previous != frames.rend(); ++previous)
+        if (*previous != this && (*previous)->isVisible())
+        {
+            QPoint place = (*previous)->pos() + QPoint(kCascadeStep, kCascadeStep);
+            if (!screen.contains(QRect(place, size())))
+                place = screen.topLeft();
+            move(place);
+            return;
+        }
+}
+
 void nxGridFrameWnd::InitialUpdateFrame(bool show)
 {
+    PlaceNewWindow();
     m_view->OnInitialUpdate();
     m_document->MarkUnchanged();
     UpdateFrameTitle();

@@ -84,6 +84,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void PlaceNewWindow();
     QAction* EnsureAction(unsigned id, const std::string& text);
     void BuildMenuBar();
     QMenu* BuildMenu(const nxMenuItemTemplate& popup, QWidget* parent);
