@@ -28,5 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Operator console team <console@vantrel.inva
 set(CPACK_DEBIAN_PACKAGE_SECTION "x11")
 # Library packages are found from what the binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Plugins are loaded at run time, so shlibdeps cannot see them: the platform
+# plugins and the SVG icon engine that draws the toolbar icons.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+set(CPACK_STRIP_FILES ON)
 include(CPack)
