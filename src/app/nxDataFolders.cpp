@@ -1,5 +1,6 @@
 #include "app/nxDataFolders.h"
 
+#include "vsmSourcePaths.h"
 #include <filesystem>
 #include <system_error>
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "app/nxDataFolders.h"
+#include "vsmSourcePaths.h"
 
 namespace fs = std::filesystem;
 

@@ -4,6 +4,7 @@
 #include "nxScheduleDialogFixture.h"
 #include "platform/service/nxZoneSpecTimeZoneConverter.h"
 #include "schedules/CApplicationScheduleDlg.h"
+#include "vsmSourcePaths.h"
 
 using namespace nxOperator;
 

@@ -20,6 +20,7 @@
 #include "platform/ui/CDialog.h"
 #include "platform/ui/nxTimeField.h"
 #include "platform/ui/nxTimePicker.h"
+#include "vsmSourcePaths.h"
 
 // A time-zone service whose table and failure a test chooses; it records the paths it is given.
 class nxFakeTimeZones : public nxTimeZoneConverter

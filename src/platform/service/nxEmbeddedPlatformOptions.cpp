@@ -1,5 +1,7 @@
 #include "platform/service/nxEmbeddedPlatformOptions.h"
 
+#include "vsmSourcePaths.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -121,4 +123,9 @@ std::string nxEmbeddedPlatformOptions::FindProblem() const
         if (!problem.empty())
             return problem;
     return {};
+}
+
+std::string nxEmbeddedPlatformOptions::SourceDataFolder()
+{
+    return VSM_DATA_DIR;
 }

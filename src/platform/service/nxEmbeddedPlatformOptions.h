@@ -89,7 +89,7 @@ struct nxEmbeddedPlatformOptions
     std::string dataFolder;
     // Where the time-zone table is found; a Windows path handed to Initialise is
     // looked up here by its file name.
-    std::string timeZoneFolder = VSM_DATA_DIR;
+    std::string timeZoneFolder = SourceDataFolder();
 
     // Faults for demonstrations and tests.
     std::vector<Silence> silences;
@@ -98,4 +98,6 @@ struct nxEmbeddedPlatformOptions
     // Empty when every option lies in its range; otherwise the first that does not,
     // named as on the command line ("--late-heartbeats-per-hour"), with its range.
     std::string FindProblem() const;
+    // The data folder of the source tree this was built from.
+    static std::string SourceDataFolder();
 };

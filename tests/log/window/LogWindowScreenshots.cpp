@@ -6,6 +6,7 @@
 #include "log/window/nxLogResourceIds.h"
 #include "nxDialogOperator.h"
 #include "nxLogWindowFixture.h"
+#include "vsmSourcePaths.h"
 
 // Not a check: renders the log window and its dialogs for docs/images, run on demand with
 //   test_log_window --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'

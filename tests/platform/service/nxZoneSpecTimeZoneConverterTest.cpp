@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include "vsmSourcePaths.h"
 #include <atomic>
 #include <chrono>
 #include <filesystem>
