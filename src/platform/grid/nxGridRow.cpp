@@ -86,9 +86,9 @@ void nxGridRow::RefreshSortKey()
     m_passesFilters = m_dataObject != nullptr;
     if (!m_dataObject || !m_gridManager)
         return;
-    const nxGridManager::RowKeySpec& spec = m_gridManager->GetRowKeySpec();
-    m_sortValues.reserve(spec.sortKeys.size());
-    for (const nxAttributeSortOptions& key : spec.sortKeys)
+    const nxGridManager::RowKeySpec& rowKeys = m_gridManager->GetRowKeySpec();
+    m_sortValues.reserve(rowKeys.sortKeys.size());
+    for (const nxAttributeSortOptions& key : rowKeys.sortKeys)
     {
         const nxObservedAttribute* attribute = m_dataObject->GetAttribute(key.GetAttributeID());
         if (!attribute)
@@ -99,7 +99,7 @@ void nxGridRow::RefreshSortKey()
         std::lock_guard guard(attribute->GetLock());
         m_sortValues.emplace_back(attribute->GetAttributeValue().CopyInstance());
     }
-    for (const auto& [id, values] : spec.filters)
+    for (const auto& [id, values] : rowKeys.filters)
     {
         const nxObservedAttribute* attribute = m_dataObject->GetAttribute(id);
         const std::string text = attribute ? attribute->GetAttributeValueAsString() : std::string();
