@@ -27,8 +27,31 @@ void nxGridFind::SetText(const std::string& text)
     std::transform(text.begin(), text.end(), lower.begin(), Lower);
     if (lower == m_text)
         return;
+    // Typing on: a cell that holds the longer text holds the shorter one, so only hits can stay hits.
+    const bool narrower = !m_text.empty() && lower.find(m_text) != std::string::npos;
     m_text = std::move(lower);
-    Rescan();
+    if (narrower)
+        Narrow();
+    else
+        Rescan();
+}
+
+void nxGridFind::Narrow()
+{
+    CGridLockGuard rows(m_manager.GetRowsLock());
+    const std::vector<std::pair<const CGridRow*, uint64_t>> hits(m_hits.begin(), m_hits.end());
+    for (const auto& [row, mask] : hits)
+    {
+        uint64_t kept = 0;
+        for (uint64_t bits = mask; bits != 0; bits &= bits - 1)
+        {
+            const size_t column = static_cast<size_t>(std::countr_zero(bits));
+            if (const CGridCell* cell = row->Cell(column); cell && Matches(cell->GetText()))
+                kept |= 1ull << column;
+        }
+        SetRowHits(row, kept, false);
+    }
+    m_ordinalValid = false;
 }
 
 void nxGridFind::SetColumns(std::vector<size_t> logicalColumnsInOrder)
@@ -49,6 +72,7 @@ void nxGridFind::Clear()
 
 void nxGridFind::Forget()
 {
+    m_currentRowKnown = false;
     m_hits.clear();
     m_hitCount = 0;
     m_ordinalValid = false;
@@ -65,7 +89,7 @@ void nxGridFind::Rescan()
         return;
     CGridLockGuard rows(m_manager.GetRowsLock());
     for (CGridRow* row : m_manager.GetRowsInDisplayOrder())
-        SetRowHits(row, ScanRow(*row));
+        SetRowHits(row, ScanRow(*row), false);
     if (current && IsHit(current, currentColumn))
     {
         m_current = current;
@@ -88,15 +112,20 @@ uint64_t nxGridFind::ScanRow(const CGridRow& row) const
     return mask;
 }
 
-void nxGridFind::SetRowHits(const CGridRow* row, uint64_t mask)
+void nxGridFind::SetRowHits(const CGridRow* row, uint64_t mask, bool aboveCurrent)
 {
     const auto found = m_hits.find(row);
     const uint64_t before = found == m_hits.end() ? 0 : found->second;
     if (before == mask)
         return;
-    m_hitCount =
-        m_hitCount - static_cast<size_t>(std::popcount(before)) + static_cast<size_t>(std::popcount(mask));
-    m_ordinalValid = false;
+    const size_t lost = static_cast<size_t>(std::popcount(before));
+    const size_t gained = static_cast<size_t>(std::popcount(mask));
+    m_hitCount = m_hitCount - lost + gained;
+    // The current hit's number moves by the hits that changed above it.
+    if (row == m_current)
+        m_ordinalValid = false;
+    else if (aboveCurrent)
+        m_ordinal = m_ordinal - lost + gained;
     if (mask == 0)
         m_hits.erase(found);
     else
@@ -105,26 +134,36 @@ void nxGridFind::SetRowHits(const CGridRow* row, uint64_t mask)
         m_current = nullptr;
 }
 
+size_t nxGridFind::CurrentIndex() const
+{
+    return m_current && m_ordinalValid && m_currentRowKnown ? m_currentRow : 0;
+}
+
 void nxGridFind::RowsInserted(size_t first, size_t last)
 {
-    m_ordinalValid = false;
+    if (m_currentRowKnown && m_currentRow >= first)
+        m_currentRow += last - first + 1;
     if (m_text.empty())
         return;
     CGridLockGuard rows(m_manager.GetRowsLock());
+    const size_t current = CurrentIndex();
     for (size_t index = first; index <= last; ++index)
         if (CGridRow* row = m_manager.GetDisplayRow(index))
-            SetRowHits(row, ScanRow(*row));
+            SetRowHits(row, ScanRow(*row), index < current);
 }
 
 void nxGridFind::RowsAboutToBeRemoved(size_t first, size_t last)
 {
-    m_ordinalValid = false;
-    if (m_hits.empty())
-        return;
-    CGridLockGuard rows(m_manager.GetRowsLock());
-    for (size_t index = first; index <= last; ++index)
-        if (CGridRow* row = m_manager.GetDisplayRow(index))
-            SetRowHits(row, 0);
+    if (!m_hits.empty())
+    {
+        CGridLockGuard rows(m_manager.GetRowsLock());
+        const size_t current = CurrentIndex();
+        for (size_t index = first; index <= last; ++index)
+            if (CGridRow* row = m_manager.GetDisplayRow(index))
+                SetRowHits(row, 0, index < current);
+    }
+    if (m_currentRowKnown && m_currentRow > last)
+        m_currentRow -= last - first + 1;
 }
 
 void nxGridFind::CellsChanged(size_t first, size_t last)
@@ -132,9 +171,10 @@ void nxGridFind::CellsChanged(size_t first, size_t last)
     if (m_text.empty())
         return;
     CGridLockGuard rows(m_manager.GetRowsLock());
+    const size_t current = CurrentIndex();
     for (size_t index = first; index <= last; ++index)
         if (CGridRow* row = m_manager.GetDisplayRow(index))
-            SetRowHits(row, ScanRow(*row));
+            SetRowHits(row, ScanRow(*row), index < current);
 }
 
 bool nxGridFind::IsHit(const CGridRow* row, size_t column) const
@@ -152,7 +192,9 @@ bool nxGridFind::IsCurrent(const CGridRow* row, size_t column) const
 
 nxGridFind::Place nxGridFind::GetCurrent() const
 {
-    return m_current ? Place{m_current->GetDisplayIndex(), m_currentColumn} : Place{};
+    if (!m_current)
+        return {};
+    return {m_currentRowKnown ? m_currentRow : m_current->GetDisplayIndex(), m_currentColumn};
 }
 
 int nxGridFind::PlaceOfColumn(size_t column) const
@@ -169,6 +211,8 @@ size_t nxGridFind::GetCurrentNumber()
         return m_ordinal;
     CGridLockGuard rows(m_manager.GetRowsLock());
     const size_t currentRow = m_current->GetDisplayIndex();
+    m_currentRow = currentRow;
+    m_currentRowKnown = true;
     size_t before = 0;
     for (const auto& [row, mask] : m_hits)
         if (row->GetDisplayIndex() < currentRow)
@@ -231,6 +275,8 @@ bool nxGridFind::MoveFrom(Place from, bool forward, bool includeFrom)
         {
             m_current = row;
             m_currentColumn = column;
+            m_currentRow = index;
+            m_currentRowKnown = true;
             m_ordinalValid = false;
             return true;
         }
