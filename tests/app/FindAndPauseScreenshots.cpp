@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "nxAppFixture.h"
+#include "platform/grid/nxGridManager.h"
 #include "platform/grid/window/nxGridFindBar.h"
 #include "platform/messaging/nxLogMessage.h"
 
@@ -63,6 +64,17 @@ TEST_F(FindAndPauseScreenshots, DISABLED_RenderTheFindBarAndAPausedLogWindow)
                 number % 3 == 1 ? "fra-app02" : "ldn-app01");
     }
     m_service.WaitUntilDelivered();
+    nxGridManager& manager = *Grid(log).GetGridManager();
+    auto columns = manager.GetColumnSettings();
+    for (const auto& [id, width] : {std::pair<nxAttributeID, int>{10002, 110}, {10006, 420}})
+    {
+        nxGridManager::ColumnSetting column;
+        column.attributeId = id;
+        column.width = width;
+        column.order = static_cast<int>(columns.size());
+        columns.push_back(column);
+    }
+    manager.SetColumnSettings(columns);
     Grid(log).FlushNow();
     log->resize(900, 420);
     QApplication::setActiveWindow(log);
@@ -73,5 +85,6 @@ TEST_F(FindAndPauseScreenshots, DISABLED_RenderTheFindBarAndAPausedLogWindow)
         SendLog("OrderRouter", 33, "Order " + std::to_string(2000 + number) + " routed to LSE", "ldn-app01");
     m_service.WaitUntilDelivered();
     Grid(log).FlushNow();
+    QApplication::processEvents();
     Save(*log, "log-window-paused.png");
 }
