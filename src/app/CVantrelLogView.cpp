@@ -13,7 +13,9 @@ CVantrelLogView::CVantrelLogView()
 
 nxGridWnd* CVantrelLogView::_CreateGridWndInstance()
 {
-    return new nxGridWndTemplate<nxLogGridManager, 0>();
+    auto* window = new nxGridWndTemplate<nxLogGridManager, 0>();
+    window->SetPauseAllowed(true);
+    return window;
 }
 
 nxLogGridManager* CVantrelLogView::GetGridManager() const

@@ -5,6 +5,7 @@
 
 // The view of a log window. A new one shows the log through a default filter;
 // one opened from a file keeps the filter stored there. View > Filters edits it.
+// Its grid can be paused.
 class CVantrelLogView : public nxGridView
 {
 public:

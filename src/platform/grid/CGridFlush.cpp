@@ -109,13 +109,24 @@ void CGridFlush::Classify()
     for (CGridRow* row : m_released)
         if (row->m_onScreen)
             m_leaving.push_back(row);
-    for (CGridRow* row : m_manager.m_pendingInserts)
+    const bool held = m_manager.m_insertsHeld;
+    std::vector<CGridRow*> inserts;
+    if (!held)
+        inserts.swap(m_manager.m_heldInserts);
+    else if (!m_released.empty())
+        std::erase_if(m_manager.m_heldInserts, [](const CGridRow* row) { return row->m_removed; });
+    inserts.insert(inserts.end(), m_manager.m_pendingInserts.begin(), m_manager.m_pendingInserts.end());
+    m_manager.m_pendingInserts.clear();
+    for (CGridRow* row : inserts)
     {
-        row->m_insertPending = false;
-        if (!row->m_removed && !row->m_onScreen && row->PassesFilters())
+        const bool wanted = !row->m_removed && !row->m_onScreen && row->PassesFilters();
+        // A waiting row stays marked pending, so that no key change brings it on screen.
+        row->m_insertPending = held && wanted;
+        if (held && wanted)
+            m_manager.m_heldInserts.push_back(row);
+        else if (wanted)
             m_arriving.push_back(row);
     }
-    m_manager.m_pendingInserts.clear();
 }
 
 bool CGridFlush::ApplyRemovals()
@@ -272,9 +283,16 @@ void CGridFlush::Rebuild(bool sortAll)
         for (CGridRow* row : m_manager.m_held)
         {
             row->RefreshSortKey();
-            if (row->PassesFilters())
+            if (row->PassesFilters() && !row->m_insertPending)
                 merged.push_back(row);
         }
+        // Waiting rows that the new filters refuse wait no longer.
+        std::erase_if(m_manager.m_heldInserts,
+                      [](CGridRow* row)
+                      {
+                          row->m_insertPending = row->PassesFilters();
+                          return !row->m_insertPending;
+                      });
     }
     else
     {

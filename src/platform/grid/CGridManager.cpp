@@ -108,6 +108,14 @@ void CGridManager::SetReorderHeld(bool held)
         _RequestWake();
 }
 
+void CGridManager::SetInsertsHeld(bool held)
+{
+    CGridLockGuard rows(m_rowsLock);
+    m_insertsHeld = held;
+    if (!held && !m_heldInserts.empty())
+        _RequestWake();
+}
+
 bool CGridManager::HasFadingCells(size_t first, size_t last, int64_t nowMilliseconds) const
 {
     const int64_t duration = m_styleManager.GetFlashDurationMilliseconds();
@@ -205,6 +213,7 @@ void CGridManager::_DeleteAllRows()
     m_order.clear();
     m_pendingInserts.clear();
     m_heldMovers.clear();
+    m_heldInserts.clear();
     m_dirtyHead.store(nullptr, std::memory_order_release);
     for (CGridRow* row : m_held)
         delete row;

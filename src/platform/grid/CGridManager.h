@@ -72,6 +72,14 @@ public:
     // While held (a mouse button down, a menu open), rows whose keys changed keep their places.
     void SetReorderHeld(bool held);
 
+    // While held (the operator paused the grid), new rows wait off screen, in the
+    // store as before; letting go shows them at the next flush. Rows that leave
+    // while waiting are forgotten, and so are rows the filters refuse.
+    void SetInsertsHeld(bool held);
+    bool AreInsertsHeld() const { return m_insertsHeld; }
+    // New rows waiting, as of the last flush.
+    size_t GetHeldInsertCount() const { return m_heldInserts.size(); }
+
     // True when a cell of the rows on screen from first to last is still fading at that time.
     bool HasFadingCells(size_t first, size_t last, int64_t nowMilliseconds) const;
     static int64_t NowMilliseconds();
@@ -122,6 +130,8 @@ private:
     std::vector<CGridRow*> m_pendingInserts;
     std::vector<CGridRow*> m_pendingRemovals;
     std::vector<CGridRow*> m_heldMovers;
+    std::vector<CGridRow*> m_heldInserts;
+    bool m_insertsHeld = false;
     bool m_resortPending = false;
     bool m_rebuildPending = false;
     bool m_reorderHeld = false;

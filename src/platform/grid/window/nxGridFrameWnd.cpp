@@ -3,10 +3,10 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -108,9 +108,11 @@ void nxGridFrameWnd::PlaceNewWindow()
 {
     if (testAttribute(Qt::WA_Resized))
         return;
-    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
-                                                          : QRect(0, 0, 1280, 800);
-    resize(std::min(kDefaultWidth, screen.width() * 9 / 10), std::min(kDefaultHeight, screen.height() * 9 / 10));
+    const QRect screen = QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->availableGeometry()
+                             : QRect(0, 0, 1280, 800);
+    resize(std::min(kDefaultWidth, screen.width() * 9 / 10),
+           std::min(kDefaultHeight, screen.height() * 9 / 10));
     nxGridApp* app = nxGridApp::GetInstance();
     const std::vector<nxGridFrameWnd*> frames = app ? app->GetFrames() : std::vector<nxGridFrameWnd*>();
     for (auto previous = frames.rbegin(); previous != frames.rend(); ++previous)
@@ -230,6 +232,17 @@ void nxGridFrameWnd::CreateStatusBar()
 {
     m_idleMessage = new QLabel(tr("Ready"), statusBar());
     statusBar()->addWidget(m_idleMessage, 1);
+    m_gridStatus = new QLabel(statusBar());
+    m_gridStatus->hide();
+    statusBar()->addPermanentWidget(m_gridStatus);
+}
+
+void nxGridFrameWnd::SetGridStatus(const QString& text)
+{
+    if (!m_gridStatus)
+        return;
+    m_gridStatus->setText(text);
+    m_gridStatus->setVisible(!text.isEmpty());
 }
 
 QToolBar* nxGridFrameWnd::CreateToolBar()

@@ -54,6 +54,9 @@ public:
     nxGridDocument* GetActiveDocument() const { return m_document.get(); }
     QToolBar* GetToolBar() const { return m_toolBar; }
     QLabel* GetIdleMessage() const { return m_idleMessage; }
+    // What the grid says of itself (a pause, say), at the status bar's right; empty hides it.
+    void SetGridStatus(const QString& text);
+    QLabel* GetGridStatus() const { return m_gridStatus; }
 
     std::vector<nxCmdTarget*> GetCommandRoute();
     // Runs the command when it is enabled; false when it is not or nobody handles it.
@@ -100,6 +103,7 @@ private:
     nxGridView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_idleMessage = nullptr;
+    QLabel* m_gridStatus = nullptr;
     std::map<unsigned, QAction*> m_actions;
     QPointer<QAction> m_recentFilesAnchor;
     std::vector<QAction*> m_recentFileActions;

@@ -5,6 +5,7 @@
 #include "platform/grid/CGridCell.h"
 #include "platform/grid/CGridCellLook.h"
 #include "platform/grid/data/CGridLockGuard.h"
+#include "platform/grid/nxGridFind.h"
 #include "platform/grid/nxGridManager.h"
 #include "platform/grid/window/nxGridQtConversions.h"
 #include "platform/grid/window/nxGridTableModel.h"
@@ -13,6 +14,8 @@
 namespace
 {
 constexpr int kTextPadding = 4;
+const QColor kFindHit(255, 230, 110);
+const QColor kFindCurrent(255, 150, 30);
 
 void DrawBidPrice(QPainter& painter, const QRect& rect, const CGridCellLook& look)
 {
@@ -56,6 +59,19 @@ void nxGridItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         // The flash stays visible on a selected cell as an inset border.
         painter->setPen(QPen(nxToQColor(look.background), 3));
         painter->drawRect(option.rect.adjusted(2, 2, -2, -2));
+    }
+    const bool hit = m_find && m_find->IsHit(cell->GetRow(), static_cast<size_t>(index.column()));
+    if (hit && !filled)
+    {
+        background = kFindHit;
+        text = Qt::black;
+        painter->fillRect(option.rect, background);
+    }
+    if (hit && m_find->IsCurrent(cell->GetRow(), static_cast<size_t>(index.column())))
+    {
+        painter->setPen(QPen(kFindCurrent, 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
     }
     if (look.bidPriceDraw != nxBidPriceDrawType::None)
         DrawBidPrice(*painter, option.rect, look);

@@ -28,6 +28,12 @@ bool nxGridView::Create(nxGridDocument* document, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_gridWnd);
     setFocusProxy(m_gridWnd->GetTableView());
+    connect(m_gridWnd, &nxGridWnd::StatusTextChanged, this,
+            [this](const QString& text)
+            {
+                if (nxGridFrameWnd* frame = GetParentFrame())
+                    frame->SetGridStatus(text);
+            });
     connect(m_gridWnd, &nxGridWnd::CommandRequested, this,
             [this](unsigned id)
             {

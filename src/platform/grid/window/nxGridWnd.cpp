@@ -2,12 +2,18 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <mutex>
 #include <set>
@@ -17,12 +23,15 @@
 #include "platform/grid/data/CGridLockGuard.h"
 #include "platform/grid/nxGridColumn.h"
 #include "platform/grid/nxGridEventToResponseMapper.h"
+#include "platform/grid/nxGridFind.h"
 #include "platform/grid/nxGridManager.h"
 #include "platform/grid/window/CColumnFilterDlg.h"
 #include "platform/grid/window/CColumnPickerDlg.h"
 #include "platform/grid/window/CCustomizeViewDlg.h"
 #include "platform/grid/window/CSortingDlg.h"
 #include "platform/grid/window/nxGridApp.h"
+#include "platform/grid/window/nxGridCsvExport.h"
+#include "platform/grid/window/nxGridFindBar.h"
 #include "platform/grid/window/nxGridItemDelegate.h"
 #include "platform/grid/window/nxGridPrinter.h"
 #include "platform/grid/window/nxGridTableModel.h"
@@ -34,6 +43,9 @@ namespace
 {
 constexpr int kFadeTickMs = 40;
 constexpr int kMinimumColumnWidth = 60;
+// Above this many rows a search waits for a pause in the typing.
+constexpr int kFindAtOnceRows = 20000;
+constexpr int kFindTypingPauseMs = 150;
 
 void InstallLibraryPages()
 {
@@ -86,12 +98,19 @@ bool nxGridWnd::Create()
     m_view->setItemDelegate(m_delegate);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(m_view);
+    CreateFind();
+    layout->addWidget(m_findBar);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &nxGridWnd::ShowContextMenu);
 
     QHeaderView* header = m_view->horizontalHeader();
     connect(header, &QHeaderView::sectionClicked, this, &nxGridWnd::OnHeaderClicked);
     connect(header, &QHeaderView::customContextMenuRequested, this, &nxGridWnd::ShowHeaderMenu);
     connect(header, &QHeaderView::sectionMoved, this, &nxGridWnd::OnSectionMoved);
+    connect(header, &QHeaderView::sectionMoved, this,
+            [this] { m_find->SetColumns(VisibleColumnsInOrder()); });
     connect(header, &QHeaderView::sectionResized, this,
             [this](int column, int, int width)
             {
@@ -149,13 +168,14 @@ void nxGridWnd::ScheduleFlush()
 
 void nxGridWnd::FlushNow()
 {
-    if (!m_manager || m_flushing)
+    if (!m_manager || m_flushing || m_flushHeld)
         return;
     m_flushTimer.stop();
     m_flushing = true;
     m_sinceFlush.restart();
     m_anchor = m_followTop ? QPersistentModelIndex() : QPersistentModelIndex(m_view->indexAt(QPoint(0, 0)));
-    if (!m_followTop) m_view->viewport()->setUpdatesEnabled(false);
+    if (!m_followTop)
+        m_view->viewport()->setUpdatesEnabled(false);
     QElapsedTimer clock;
     clock.start();
     const CGridFlushResult result = m_manager->Flush(*m_model);
@@ -165,7 +185,8 @@ void nxGridWnd::FlushNow()
     else if (m_anchor.isValid())
         m_view->ShowRowAtTop(m_anchor.row());
     m_anchor = QPersistentModelIndex();
-    if (!m_followTop) m_view->viewport()->setUpdatesEnabled(true);
+    if (!m_followTop)
+        m_view->viewport()->setUpdatesEnabled(true);
     m_flushing = false;
     ForgetNewRowsOnScreen();
     AfterFlush(result);
@@ -177,6 +198,7 @@ void nxGridWnd::AfterFlush(const CGridFlushResult& result)
     if (result.reset)
     {
         ApplyColumnLayoutToHeader();
+        m_find->SetColumns(VisibleColumnsInOrder());
         RestoreSelectionFromGrid();
         ShowSortIndicator();
     }
@@ -186,6 +208,10 @@ void nxGridWnd::AfterFlush(const CGridFlushResult& result)
         QApplication::beep();
     }
     m_view->SetShowWarning(m_manager->ShouldShowWarningAlphaBlend());
+    if (IsFindOpen())
+        UpdateFindCount();
+    if (m_paused)
+        UpdateStatusText();
     if (result.flashed && !m_fadeTimer.isActive())
         m_fadeTimer.start();
 }
@@ -493,4 +519,254 @@ void nxGridWnd::OnFilePrintPreview()
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { PrintTo(*target); });
     preview.exec();
+}
+
+void nxGridWnd::CreateFind()
+{
+    m_find = std::make_unique<nxGridFind>(*m_manager);
+    m_delegate->SetFind(m_find.get());
+    m_findBar = new nxGridFindBar(this);
+    m_findBar->hide();
+    m_findTypingTimer.setSingleShot(true);
+    connect(&m_findTypingTimer, &QTimer::timeout, this, &nxGridWnd::ApplyFindText);
+    connect(m_findBar, &nxGridFindBar::TextEdited, this,
+            [this]
+            {
+                if (m_model->rowCount() > kFindAtOnceRows)
+                    m_findTypingTimer.start(kFindTypingPauseMs);
+                else
+                    ApplyFindText();
+            });
+    connect(m_findBar, &nxGridFindBar::NextRequested, this, &nxGridWnd::FindNext);
+    connect(m_findBar, &nxGridFindBar::PreviousRequested, this, &nxGridWnd::FindPrevious);
+    connect(m_findBar, &nxGridFindBar::CloseRequested, this, &nxGridWnd::CloseFind);
+    const auto shortcut = [this](QKeySequence keys, void (nxGridWnd::*slot)())
+    {
+        auto* key = new QShortcut(keys, this, this, slot);
+        key->setContext(Qt::WidgetWithChildrenShortcut);
+    };
+    m_pauseKey = new QShortcut(QKeySequence(Qt::Key_Space), m_view, this, &nxGridWnd::TogglePause);
+    m_pauseKey->setContext(Qt::WidgetShortcut);
+    m_pauseKey->setEnabled(false);
+    shortcut(QKeySequence::Find, &nxGridWnd::OpenFind);
+    shortcut(QKeySequence(Qt::Key_F3), &nxGridWnd::FindNext);
+    shortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), &nxGridWnd::FindPrevious);
+    ConnectFindToModel();
+}
+
+void nxGridWnd::ConnectFindToModel()
+{
+    // Each step of a flush updates the hits of the rows it touched, and no others.
+    connect(m_model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last)
+            { m_find->RowsInserted(static_cast<size_t>(first), static_cast<size_t>(last)); });
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last)
+            { m_find->RowsAboutToBeRemoved(static_cast<size_t>(first), static_cast<size_t>(last)); });
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                m_find->CellsChanged(static_cast<size_t>(topLeft.row()),
+                                     static_cast<size_t>(bottomRight.row()));
+            });
+    connect(m_model, &QAbstractItemModel::rowsMoved, this, [this] { m_find->RowsMoved(); });
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, [this] { m_find->RowsMoved(); });
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_find->Forget(); });
+    connect(m_model, &QAbstractItemModel::modelReset, this,
+            [this]
+            {
+                if (!m_find->GetText().empty())
+                    m_find->SetColumns(VisibleColumnsInOrder());
+                m_find->Rescan();
+            });
+}
+
+std::vector<size_t> nxGridWnd::VisibleColumnsInOrder() const
+{
+    const QHeaderView* header = m_view->horizontalHeader();
+    std::vector<size_t> columns;
+    for (int place = 0; place < header->count(); ++place)
+        if (const int logical = header->logicalIndex(place); !header->isSectionHidden(logical))
+            columns.push_back(static_cast<size_t>(logical));
+    return columns;
+}
+
+bool nxGridWnd::IsFindOpen() const
+{
+    return m_findBar && !m_findBar->isHidden();
+}
+
+void nxGridWnd::OpenFind()
+{
+    if (!m_findBar)
+        return;
+    m_findBar->show();
+    m_findBar->GetEdit()->setFocus(Qt::ShortcutFocusReason);
+    m_findBar->GetEdit()->selectAll();
+    if (!m_findBar->GetText().isEmpty())
+        ApplyFindText();
+}
+
+void nxGridWnd::CloseFind()
+{
+    if (!IsFindOpen())
+        return;
+    m_findTypingTimer.stop();
+    m_findBar->hide();
+    m_find->Clear();
+    m_view->setFocus(Qt::OtherFocusReason);
+    m_view->viewport()->update();
+}
+
+void nxGridWnd::ApplyFindText()
+{
+    m_findTypingTimer.stop();
+    m_find->SetColumns(VisibleColumnsInOrder());
+    const bool hadCurrent = m_find->HasCurrent();
+    m_find->SetText(m_findBar->GetText().toStdString());
+    // As the operator types, the hit stays where it is while it still matches, or
+    // moves to the first one from the top of the screen on.
+    if (!m_find->HasCurrent() || !hadCurrent)
+    {
+        const int top = std::max(0, m_view->rowAt(0));
+        if (m_find->MoveFrom({static_cast<size_t>(top), 0}, true, true))
+            ShowCurrentHit();
+    }
+    UpdateFindCount();
+    m_view->viewport()->update();
+}
+
+void nxGridWnd::FindNext()
+{
+    MoveToHit(true);
+}
+
+void nxGridWnd::FindPrevious()
+{
+    MoveToHit(false);
+}
+
+void nxGridWnd::MoveToHit(bool forward)
+{
+    if (!IsFindOpen() || m_findBar->GetText().isEmpty())
+    {
+        OpenFind();
+        return;
+    }
+    if (m_findTypingTimer.isActive())
+        ApplyFindText();
+    const bool moved =
+        m_find->HasCurrent()
+            ? m_find->MoveFrom(m_find->GetCurrent(), forward, false)
+            : m_find->MoveFrom({static_cast<size_t>(std::max(0, m_view->rowAt(0))), 0}, forward, true);
+    if (moved)
+        ShowCurrentHit();
+    UpdateFindCount();
+    m_view->viewport()->update();
+}
+
+void nxGridWnd::ShowCurrentHit()
+{
+    const nxGridFind::Place place = m_find->GetCurrent();
+    const QModelIndex index = m_model->index(static_cast<int>(place.row), static_cast<int>(place.column));
+    if (!index.isValid())
+        return;
+    // The operator went to a row: the grid keeps it in place rather than follow the top.
+    m_followTop = false;
+    m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    m_view->scrollTo(index);
+}
+
+void nxGridWnd::UpdateFindCount()
+{
+    m_findBar->ShowCount(m_find->GetCurrentNumber(), m_find->GetHitCount());
+}
+
+std::unique_ptr<QMenu> nxGridWnd::CreateContextMenu()
+{
+    auto menu = std::make_unique<QMenu>(this);
+    QAction* find = menu->addAction(tr("Find..."), this, &nxGridWnd::OpenFind);
+    find->setShortcut(QKeySequence::Find);
+    QAction* next = menu->addAction(tr("Find Next"), this, &nxGridWnd::FindNext);
+    next->setShortcut(QKeySequence(Qt::Key_F3));
+    QAction* previous = menu->addAction(tr("Find Previous"), this, &nxGridWnd::FindPrevious);
+    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    menu->addSeparator();
+    menu->addAction(tr("Export..."), this, &nxGridWnd::OnExport);
+    if (m_pauseAllowed)
+    {
+        menu->addSeparator();
+        QAction* pause = menu->addAction(tr("Pause"), this, &nxGridWnd::TogglePause);
+        pause->setCheckable(true);
+        pause->setChecked(m_paused);
+        pause->setShortcut(QKeySequence(Qt::Key_Space));
+    }
+    return menu;
+}
+
+void nxGridWnd::ShowContextMenu(const QPoint& position)
+{
+    std::unique_ptr<QMenu> menu = CreateContextMenu();
+    m_manager->SetReorderHeld(true);
+    menu->exec(m_view->viewport()->mapToGlobal(position));
+    m_manager->SetReorderHeld(false);
+}
+
+void nxGridWnd::OnExport()
+{
+    QString name = window()->windowTitle();
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9 _-]")), QStringLiteral("_"));
+    QString path = QFileDialog::getSaveFileName(this, tr("Export"),
+                                                (name.trimmed().isEmpty() ? tr("Grid") : name) + ".csv",
+                                                tr("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    nxGridCsvExport exporter(*m_manager, VisibleColumnsInOrder());
+    // The rows keep their places until the file is written.
+    m_flushHeld = true;
+    const nxGridCsvExport::Outcome outcome = exporter.Write(path, this);
+    m_flushHeld = false;
+    FlushNow();
+    if (outcome == nxGridCsvExport::Outcome::Failed)
+        nxMessageBox(GetGridWindowRef(),
+                     "The rows could not be exported to " + path.toStdString() + ".\n\n" +
+                         exporter.GetError().toStdString(),
+                     "Export", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void nxGridWnd::SetPauseAllowed(bool allowed)
+{
+    m_pauseAllowed = allowed;
+    if (m_pauseKey)
+        m_pauseKey->setEnabled(allowed);
+    if (!allowed)
+        SetPaused(false);
+}
+
+void nxGridWnd::SetPaused(bool paused)
+{
+    if (!m_manager || paused == m_paused || (paused && !m_pauseAllowed))
+        return;
+    m_paused = paused;
+    m_manager->SetInsertsHeld(paused);
+    if (!paused)
+        FlushNow();
+    UpdateStatusText();
+}
+
+void nxGridWnd::UpdateStatusText()
+{
+    QString text;
+    if (m_paused)
+    {
+        const size_t count = m_manager->GetHeldInsertCount();
+        text = tr("Paused: %1 new %2")
+                   .arg(QLocale(QLocale::English).toString(static_cast<qulonglong>(count)),
+                        count == 1 ? tr("row") : tr("rows"));
+    }
+    if (text == m_statusText)
+        return;
+    m_statusText = text;
+    emit StatusTextChanged(text);
 }

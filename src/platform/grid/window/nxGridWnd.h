@@ -15,6 +15,9 @@ class QItemSelection;
 class QMenu;
 class QPagedPaintDevice;
 class QPrinter;
+class QShortcut;
+class nxGridFind;
+class nxGridFindBar;
 class nxGridItemDelegate;
 class nxGridManager;
 class nxGridTableModel;
@@ -28,6 +31,12 @@ class nxGridTableView;
 // away or selects, the rows on screen stay put and the rows that arrive above
 // them are counted until the operator is back among them. It handles the grid's own commands: Copy, Print,
 // Print Preview, Customise this View, Column Picker and Sorting.
+//
+// Its own keys and context menu add what the frame's menus leave out: the find bar
+// under the grid (Ctrl+F, F3 and Shift+F3), which marks hits and moves to them but
+// never filters rows nor moves the grid unless asked; Export, which writes the rows
+// on screen to a CSV file; and, where the grid allows it, Pause (Space), which keeps
+// new rows off the screen until resumed while the status bar counts them.
 //
 // Made in two steps, as windows are: the constructor, then Create, which makes
 // the grid manager (_CreateGridManagerInstance) and the table.
@@ -69,6 +78,30 @@ public:
     // A click on a column heading: ascending, descending, then the grid's own order again.
     void OnHeaderClicked(int column);
 
+    // Find: opens the bar (with the cursor in it), moves to the next or previous
+    // hit (opening the bar when closed), closes it.
+    void OpenFind();
+    void FindNext();
+    void FindPrevious();
+    void CloseFind();
+    bool IsFindOpen() const;
+    nxGridFindBar* GetFindBar() const { return m_findBar; }
+    nxGridFind* GetFind() const { return m_find.get(); }
+
+    // Pause: new rows wait until resumed, counted in the status text.
+    void SetPauseAllowed(bool allowed);
+    bool IsPauseAllowed() const { return m_pauseAllowed; }
+    void SetPaused(bool paused);
+    bool IsPaused() const { return m_paused; }
+    void TogglePause() { SetPaused(!m_paused); }
+    // What the grid has to say in its frame's status bar; empty for nothing.
+    QString GetStatusText() const { return m_statusText; }
+
+    // Asks for a file and writes the rows on screen to it; the grid does not flush meanwhile.
+    void OnExport();
+    // The grid's context menu; the caller runs or inspects it.
+    virtual std::unique_ptr<QMenu> CreateContextMenu();
+
     // How long each flush took, in milliseconds, since the last reset.
     const std::vector<double>& GetFlushDurations() const { return m_flushDurations; }
     void ResetFlushDurations() { m_flushDurations.clear(); }
@@ -83,6 +116,7 @@ signals:
     // The manager's answer to a grid event, a command id for the view to route.
     void CommandRequested(unsigned commandId);
     void NewRowsAboveChanged(size_t count);
+    void StatusTextChanged(const QString& text);
 
 protected:
     virtual nxGridManager* _CreateGridManagerInstance();
@@ -103,6 +137,15 @@ private:
     void OnSectionMoved();
     void OnDoubleClicked();
     void ShowHeaderMenu(const QPoint& position);
+    void ShowContextMenu(const QPoint& position);
+    void CreateFind();
+    void ConnectFindToModel();
+    void ApplyFindText();
+    void MoveToHit(bool forward);
+    void ShowCurrentHit();
+    void UpdateFindCount();
+    std::vector<size_t> VisibleColumnsInOrder() const;
+    void UpdateStatusText();
     void ShowSortIndicator();
     void MapCommands();
     QPrinter& Printer();
@@ -111,6 +154,9 @@ private:
     nxGridTableModel* m_model = nullptr;
     nxGridTableView* m_view = nullptr;
     nxGridItemDelegate* m_delegate = nullptr;
+    nxGridFindBar* m_findBar = nullptr;
+    std::unique_ptr<nxGridFind> m_find;
+    QTimer m_findTypingTimer;
     QTimer m_flushTimer;
     QTimer m_fadeTimer;
     QElapsedTimer m_sinceFlush;
@@ -123,6 +169,11 @@ private:
     size_t m_newRowsAbove = 0;
     uint64_t m_updateSounds = 0;
     bool m_flushing = false;
+    bool m_flushHeld = false;
+    bool m_pauseAllowed = false;
+    bool m_paused = false;
+    QString m_statusText;
+    QShortcut* m_pauseKey = nullptr;
     bool m_syncingSelection = false;
     bool m_arrangingHeader = false;
 };

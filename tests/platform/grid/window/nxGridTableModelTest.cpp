@@ -1,6 +1,7 @@
 #include <QAbstractItemModelTester>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTest>
 #include <atomic>
 #include <mutex>
@@ -11,7 +12,9 @@
 #include "log/nxLogDataManager.h"
 #include "nxGridWindowFixture.h"
 #include "nxTestLogGridManager.h"
+#include "platform/grid/nxGridFind.h"
 #include "platform/grid/nxGridSortOptions.h"
+#include "platform/grid/window/nxGridFindBar.h"
 #include "platform/messaging/nxLogMessage.h"
 
 namespace
@@ -56,11 +59,14 @@ using GridModel = nxGridWindowFixture;
 } // namespace
 
 // Two service threads offer, change and remove rows while the window flushes on
-// its own wakes and the operator sorts, filters and selects.
+// its own wakes and the operator sorts, filters, selects, finds and pauses.
 TEST_F(GridModel, PassesTheModelTesterWhileAFeedRacesIt)
 {
     ModelTestWarnings warnings;
     QAbstractItemModelTester tester(&Model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    m_window->SetPauseAllowed(true);
+    m_window->OpenFind();
+    QTest::keyClicks(m_window->GetFindBar()->GetEdit(), "s1");
     std::atomic<bool> stop{false};
     std::vector<std::thread> feeds;
     for (int seed = 1; seed <= 2; ++seed)
@@ -92,6 +98,10 @@ TEST_F(GridModel, PassesTheModelTesterWhileAFeedRacesIt)
                                                        ? std::set<std::string>{"App-S1", "App-S2", "App-S3"}
                                                        : std::set<std::string>{});
                      }
+                     if (round % 11 == 0)
+                         m_window->TogglePause();
+                     if (round % 5 == 0)
+                         m_window->FindNext();
                      if (round % 17 == 0)
                      {
                          {
@@ -106,8 +116,18 @@ TEST_F(GridModel, PassesTheModelTesterWhileAFeedRacesIt)
         feed.join();
     m_service.WaitUntilDelivered();
     Grid().SetColumnFilter(1, {});
+    m_window->SetPaused(false);
     m_window->FlushNow();
     EXPECT_EQ(ModelTestWarnings::Count(), 0);
+    // The hits and the current hit's number kept up flush by flush are those counted afresh.
+    nxGridFind& find = *m_window->GetFind();
+    const size_t number = find.GetCurrentNumber();
+    find.RowsMoved();
+    EXPECT_EQ(find.GetCurrentNumber(), number);
+    const size_t kept = find.GetHitCount();
+    find.Rescan();
+    EXPECT_EQ(find.GetHitCount(), kept);
+    EXPECT_GT(kept, 0u);
     EXPECT_EQ(static_cast<size_t>(Model().rowCount()), Grid().GetHeldRowCount());
     EXPECT_GT(m_window->GetFlushDurations().size(), 10u);
 }
