@@ -6,6 +6,7 @@
 #include "platform/grid/nxGridManager.h"
 #include "platform/grid/window/nxGridFindBar.h"
 #include "platform/messaging/nxLogMessage.h"
+#include "vsmSourcePaths.h"
 
 // Not a check: renders the find bar and a paused log window for docs/images, run on demand with
 //   test_app --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
