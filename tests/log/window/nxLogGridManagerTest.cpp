@@ -201,4 +201,5 @@ TEST_F(LogGrid, RowsArrivingWhileTheOperatorReadsFurtherDownDoNotMoveTheRowsOnSc
     EXPECT_EQ(std::vector<std::string>(after.begin() + first, after.begin() + last + 1), onScreen);
     EXPECT_EQ(after.front(), "new 3") << "still newest first";
     EXPECT_EQ(m_window->GetNewRowsAbove(), 3u);
+    EXPECT_EQ(m_window->GetStatusText(), "3 new rows above") << "the operator is told in the status bar";
 }

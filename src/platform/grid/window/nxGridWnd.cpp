@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <mutex>
 #include <set>
@@ -262,6 +263,15 @@ void nxGridWnd::SetNewRowsAbove(size_t count)
         return;
     m_newRowsAbove = count;
     emit NewRowsAboveChanged(count);
+    UpdateStatusText();
+}
+
+void nxGridWnd::SetStatusNote(const QString& note)
+{
+    if (note == m_statusNote)
+        return;
+    m_statusNote = note;
+    UpdateStatusText();
 }
 
 void nxGridWnd::OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
@@ -757,14 +767,19 @@ void nxGridWnd::SetPaused(bool paused)
 
 void nxGridWnd::UpdateStatusText()
 {
-    QString text;
-    if (m_paused)
+    const auto rows = [](size_t count)
     {
-        const size_t count = m_manager->GetHeldInsertCount();
-        text = tr("Paused: %1 new %2")
-                   .arg(QLocale(QLocale::English).toString(static_cast<qulonglong>(count)),
-                        count == 1 ? tr("row") : tr("rows"));
-    }
+        return QLocale(QLocale::English).toString(static_cast<qulonglong>(count)) +
+               (count == 1 ? tr(" new row") : tr(" new rows"));
+    };
+    QStringList parts;
+    if (m_paused)
+        parts << tr("Paused: %1").arg(rows(m_manager->GetHeldInsertCount()));
+    if (m_newRowsAbove != 0)
+        parts << tr("%1 above").arg(rows(m_newRowsAbove));
+    if (!m_statusNote.isEmpty())
+        parts << m_statusNote;
+    const QString text = parts.join(QStringLiteral("   "));
     if (text == m_statusText)
         return;
     m_statusText = text;

@@ -96,6 +96,8 @@ public:
     void TogglePause() { SetPaused(!m_paused); }
     // What the grid has to say in its frame's status bar; empty for nothing.
     QString GetStatusText() const { return m_statusText; }
+    // A note of the view's own, shown after the grid's (empty: none).
+    void SetStatusNote(const QString& note);
 
     // Asks for a file and writes the rows on screen to it; the grid does not flush meanwhile.
     void OnExport();
@@ -173,6 +175,7 @@ private:
     bool m_pauseAllowed = false;
     bool m_paused = false;
     QString m_statusText;
+    QString m_statusNote;
     QShortcut* m_pauseKey = nullptr;
     bool m_syncingSelection = false;
     bool m_arrangingHeader = false;
