@@ -5,25 +5,13 @@
 // Reported: the share of one core the user-interface thread used, and the time
 // each flush took (p50, p99, max). Targets: under 25% of a core, no flush over 16 ms.
 // VSM_BENCH_SECONDS shortens the measured time (default 10).
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
-#include <time.h>
-
-#include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <cstdlib>
-#include <thread>
 
 #include "log/nxLogDataInterest.h"
+#include "nxBenchWindow.h"
 #include "nxTestGridManager.h"
 #include "nxTestLogGridManager.h"
 #include "nxTestStatus.h"
-#include "platform/grid/window/nxGridTableModel.h"
-#include "platform/grid/window/nxGridWndTemplate.h"
 #include "platform/messaging/nxLogMessage.h"
 #include "platform/service/nxScriptedControlService.h"
 #include "status/nxControlDataInterest.h"
@@ -31,95 +19,7 @@
 
 namespace
 {
-using Clock = std::chrono::steady_clock;
-
-double ThreadCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
-
-int MeasuredSeconds()
-{
-    const char* text = std::getenv("VSM_BENCH_SECONDS");
-    const int seconds = text ? std::atoi(text) : 10;
-    return seconds > 0 ? seconds : 10;
-}
-
-// The grid with the user-interface thread's CPU time of each flush taken as well,
-// which tells a slow flush from one the machine's other work held up.
-template <class T> class CpuTimedGrid : public T
-{
-public:
-    using T::T;
-    std::vector<double> m_cpuMilliseconds;
-
-protected:
-    void _OnBeginFlush() override
-    {
-        m_started = ThreadCpuSeconds();
-        T::_OnBeginFlush();
-    }
-    void _OnEndFlush(const CGridFlushResult& result) override
-    {
-        T::_OnEndFlush(result);
-        m_cpuMilliseconds.push_back((ThreadCpuSeconds() - m_started) * 1000.0);
-    }
-
-private:
-    double m_started = 0.0;
-};
-
-double Percentile(std::vector<double> values, double share)
-{
-    if (values.empty())
-        return 0.0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1,
-                           static_cast<size_t>(share * static_cast<double>(values.size())))];
-}
-
-void RunEventLoop(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// Runs the event loop for the measured time while the feed runs, then reports.
-template <class Grid>
-void Measure(benchmark::State& state, nxGridWndTemplate<Grid, 0>& window,
-             const std::function<void(std::atomic<bool>&)>& feed)
-{
-    window.ResetFlushDurations();
-    window.GetGridManager()->m_cpuMilliseconds.clear();
-    std::atomic<bool> stop{false};
-    const double cpuBefore = ThreadCpuSeconds();
-    const auto wallBefore = Clock::now();
-    std::thread feeder([&] { feed(stop); });
-    RunEventLoop(MeasuredSeconds() * 1000);
-    const double uiCpu = ThreadCpuSeconds() - cpuBefore;
-    const double wall = std::chrono::duration<double>(Clock::now() - wallBefore).count();
-    stop = true;
-    feeder.join();
-
-    std::vector<double> flushes = window.GetFlushDurations();
-    std::sort(flushes.begin(), flushes.end());
-    const auto at = [&](double share) { return Percentile(flushes, share); };
-    const std::vector<double>& cpu = window.GetGridManager()->m_cpuMilliseconds;
-    if (std::getenv("VSM_BENCH_VERBOSE"))
-        for (size_t i = flushes.size() > 5 ? flushes.size() - 5 : 0; i < flushes.size(); ++i)
-            std::fprintf(stderr, "slow flush %.2f ms\n", flushes[i]);
-    state.counters["ui_cpu_share"] = uiCpu / wall;
-    state.counters["flush_p50_ms"] = at(0.50);
-    state.counters["flush_p99_ms"] = at(0.99);
-    state.counters["flush_max_ms"] = flushes.empty() ? 0.0 : flushes.back();
-    state.counters["flush_cpu_p99_ms"] = Percentile(cpu, 0.99);
-    state.counters["flush_cpu_max_ms"] = Percentile(cpu, 1.0);
-    state.counters["flushes"] = static_cast<double>(flushes.size());
-    state.counters["rows"] = static_cast<double>(window.GetModel() ? window.GetModel()->rowCount() : 0);
-}
+using namespace nxBenchWindow;
 
 std::vector<nxApplicationStatus*> Image(int rows, int tick)
 {
@@ -245,14 +145,3 @@ BENCHMARK(BM_TenThousandNewRowsASecondAtTheTopOfTwoHundredThousand)
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,6 +6,7 @@
 #include "contracts/nxControlInterface.h"
 #include "platform/base/nxLog.h"
 #include "schedules/CApplicationScheduleDlg.h"
+#include "schedules/nxScheduleNames.h"
 #include "schedules/nxScheduleResourceIds.h"
 #include "schedules/nxScheduleTexts.h"
 
@@ -69,18 +70,9 @@ void CConfigureApplicationScheduleSchemesDlg::Refresh()
 {
     m_names.ResetContent();
     std::vector<std::string> names;
-    const nxErrorEnum result = nxControlInterface::GetInstance()->GetApplicationScheduleInstanceList(names);
-    if (result.IsOK())
-    {
-        for (const std::string& name : names)
-            m_names.AddString(name);
-    }
-    else
-    {
-        nxMessageBox(GetWindowRef(), Texts::ErrorPrefix + result.GetLongDescription(), Texts::ListFailed,
-                     MB_OK | MB_ICONERROR);
-        nxLog(nxLogLevelEnum(nxLogLevel::Error), kSource) << Texts::ListFailedLog << result;
-    }
+    nxScheduleNames::Fetch(GetWindowRef(), kSource, names);
+    for (const std::string& name : names)
+        m_names.AddString(name);
     UpdateButtons();
     m_names.Invalidate();
 }

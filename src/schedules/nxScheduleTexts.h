@@ -24,4 +24,21 @@ inline constexpr const char* ReadFailed = "Failed to get application schedule de
 inline constexpr const char* CopyPrefix = "Copy of ";
 inline constexpr const char* DeleteAttempt = "Attempting to delete application schedule instance: ";
 inline constexpr const char* DeleteFailed = "Failed to delete instance";
+
+// Assignment dialog.
+inline constexpr const char* NoScheme = "<NONE>";
+inline constexpr const char* DifferentNames =
+    "The selected applications do not all have the same schedule name!\n"
+    "The selection will start off blank as it cannot be determine which one is desired";
+inline constexpr const char* DifferentNamesCaption = "Assign Schedules";
+inline constexpr const char* NoNameSelected = "No schedule name selected";
+inline constexpr const char* PreparingAssignment =
+    "Preparing new application assignment for saving. ApplicationID: ";
+inline constexpr const char* ExistingName = " existingScheduleName: ";
+inline constexpr const char* NewName = " newScheduleName: ";
+inline constexpr const char* SendingAssignments =
+    "Sending request to server to SaveApplicationScheduleAssignments";
+inline constexpr const char* RequestSucceeded = "Request succeeeded";
+inline constexpr const char* RequestFailed = "Request failed, error: ";
+inline constexpr const char* SaveChangesFailed = "Failed to save changes";
 } // namespace nxScheduleTexts

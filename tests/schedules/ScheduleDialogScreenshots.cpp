@@ -1,6 +1,3 @@
-#include <QDir>
-#include <QPixmap>
-
 #include "nxScheduleDialogFixture.h"
 #include "schedules/CApplicationScheduleDlg.h"
 #include "schedules/CConfigureApplicationScheduleSchemesDlg.h"
@@ -9,25 +6,17 @@
 //   test_schedules --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
 namespace
 {
-class ScheduleScreenshots : public nxScheduleDialogTest
-{
-protected:
-    static void Save(QWidget& dialog, const char* name)
-    {
-        const QString folder = QString(VSM_DATA_DIR) + "/../docs/images";
-        QDir().mkpath(folder);
-        EXPECT_TRUE(dialog.grab().save(folder + "/" + name));
-    }
-};
+using ScheduleScreenshots = nxScheduleDialogTest;
 } // namespace
 
 TEST_F(ScheduleScreenshots, DISABLED_RenderTheScheduleDialogs)
 {
-    m_zones.m_regions = {"Europe/London", "America/New_York", "Asia/Tokyo", "Europe/Berlin", "Asia/Hong_Kong"};
+    m_zones.m_regions = {"Europe/London", "America/New_York", "Asia/Tokyo", "Europe/Berlin",
+                         "Asia/Hong_Kong"};
     CApplicationScheduleDlg created(nullptr);
     created.SetNew(true);
     created.Create();
-    Save(created, "schedule-definition-new.png");
+    SaveScreenshot(created, "schedule-definition-new.png");
 
     auto source = std::make_unique<nxApplicationSchedule>(Scheme("TokyoEquities", "Asia/Tokyo", 4));
     source->SetStartsInTheEvening(true);
@@ -39,12 +28,12 @@ TEST_F(ScheduleScreenshots, DISABLED_RenderTheScheduleDialogs)
     CApplicationScheduleDlg updated(nullptr);
     updated.SetSourceSchedule(std::move(source));
     updated.Create();
-    Save(updated, "schedule-definition-update-evening.png");
+    SaveScreenshot(updated, "schedule-definition-update-evening.png");
 
     for (const char* name : {"LondonCash", "NewYorkOpen", "TokyoEquities", "Berlin", "Weekdays"})
         Hold(Scheme(name, "Europe/London", 1));
     CConfigureApplicationScheduleSchemesDlg list(nullptr);
     list.Create();
     nxOperator::SelectEntry(list, 1002, "NewYorkOpen");
-    Save(list, "schedule-schemes.png");
+    SaveScreenshot(list, "schedule-schemes.png");
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -12,6 +13,7 @@
 
 #include "contracts/nxApplicationSchedule.h"
 #include "contracts/nxTimeZoneConverter.h"
+#include "nxDialogOperator.h"
 #include "nxLogCapture.h"
 #include "nxMessageBoxInterceptor.h"
 #include "platform/service/nxScriptedControlService.h"
@@ -46,54 +48,9 @@ public:
     std::vector<std::string> m_paths;
 };
 
-// The operator's hands on a schedule dialog: every change goes through its controls.
+// The operator's hands on the time pickers of a schedule dialog.
 namespace nxOperator
 {
-inline void Activate(QWidget& dialog)
-{
-    QApplication::setActiveWindow(&dialog);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-}
-
-inline void Click(CDialog& dialog, int id)
-{
-    QTest::mouseClick(dialog.GetDlgItem(id), Qt::LeftButton);
-}
-
-// Ends a modal dialog with a button. One that stays open (a refused OK) fails the test
-// and is cancelled, so that no test waits for ever in its loop.
-inline void Finish(CDialog& dialog, int id)
-{
-    Click(dialog, id);
-    if (dialog.isVisible())
-    {
-        ADD_FAILURE() << "the dialog stayed open after button " << id;
-        dialog.EndDialog(IDCANCEL);
-    }
-}
-
-inline void TypeName(CDialog& dialog, int id, const std::string& text)
-{
-    auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(id));
-    ASSERT_TRUE(edit);
-    edit->setFocus();
-    edit->selectAll();
-    if (text.empty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(edit, QString::fromStdString(text));
-}
-
-// Picks an entry of a drop-down list by typing its first letters, as an operator does.
-inline void Choose(CDialog& dialog, int id, const std::string& entry)
-{
-    auto* combo = qobject_cast<QComboBox*>(dialog.GetDlgItem(id));
-    ASSERT_TRUE(combo);
-    combo->setFocus();
-    QTest::keyClicks(combo, QString::fromStdString(entry));
-    EXPECT_EQ(entry, combo->currentText().toStdString());
-}
-
 inline nxTimePicker* Picker(CDialog& dialog, int id)
 {
     return dynamic_cast<nxTimePicker*>(dialog.GetDlgItem(id));
@@ -121,41 +78,6 @@ inline std::string Shown(CDialog& dialog, int id)
     nxTimePicker* picker = Picker(dialog, id);
     return picker->IsNone() ? "none" : picker->GetField()->text().toStdString();
 }
-
-inline void SelectEntry(CDialog& dialog, int id, const std::string& text)
-{
-    auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItem(id));
-    ASSERT_TRUE(list);
-    const QList<QListWidgetItem*> found = list->findItems(QString::fromStdString(text), Qt::MatchExactly);
-    ASSERT_EQ(1, found.size()) << text;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
-}
-
-inline void DoubleClickEntry(CDialog& dialog, int id, const std::string& text)
-{
-    auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItem(id));
-    const QList<QListWidgetItem*> found = list->findItems(QString::fromStdString(text), Qt::MatchExactly);
-    ASSERT_EQ(1, found.size()) << text;
-    const QPoint centre = list->visualItemRect(found.front()).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-}
-
-inline std::vector<std::string> Entries(CDialog& dialog, int id)
-{
-    std::vector<std::string> entries;
-    auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItem(id));
-    for (int i = 0; list && i < list->count(); ++i)
-        entries.push_back(list->item(i)->text().toStdString());
-    return entries;
-}
-
-inline bool IsSelected(CDialog& dialog, int id, const std::string& text)
-{
-    auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItem(id));
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.size() == 1 && selected.front()->text().toStdString() == text;
-}
 } // namespace nxOperator
 
 // The scripted service, fake time zones, intercepted boxes and captured log lines of every schedule test.
@@ -178,6 +100,14 @@ protected:
             scheme.GetScheduleForDay(day).SetStopTime(nxTime(17, 30));
         }
         return scheme;
+    }
+
+    // Saves a picture of the dialog for the README, under docs/images.
+    static void SaveScreenshot(QWidget& dialog, const char* name)
+    {
+        const QString folder = QString(VSM_DATA_DIR) + "/../docs/images";
+        QDir().mkpath(folder);
+        EXPECT_TRUE(dialog.grab().save(folder + "/" + name));
     }
 
     // Puts a scheme in the service, leaving no trace among its requests.

@@ -7,6 +7,9 @@
 class nxStringTable
 {
 public:
+    // The application's title, for captions of boxes without one.
+    static constexpr unsigned AppTitleId = 57344;
+
     // Registers (or replaces) the text of an id.
     static void Register(unsigned id, std::string text);
     // Empty when the id has no text.

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <string_view>
 #include <utility>
 
@@ -129,6 +130,19 @@ void SyncFolderOf(const std::string& path)
     FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.Get() >= 0)
         ::fsync(directory.Get());
+}
+
+std::mutex g_interruptionLock;
+nxXMLDocument::SaveInterruption g_interruption;
+
+bool InterruptedBeforeRename(const std::string& temporaryPath)
+{
+    nxXMLDocument::SaveInterruption interruption;
+    {
+        std::lock_guard guard(g_interruptionLock);
+        interruption = g_interruption;
+    }
+    return interruption && !interruption(temporaryPath);
 }
 
 // Texts of only whitespace are kept when they are an element's whole content (a
@@ -282,6 +296,9 @@ nxErrorEnum nxXMLDocument::SaveToFile(const std::string& path) const
     const int closeError = file.Close();
     if (error == 0)
         error = closeError;
+    if (error == 0 && InterruptedBeforeRename(temporaryPath))
+        return FileError("Cannot save", path,
+                         "the save was interrupted before the new file replaced the old one");
     if (error == 0 && ::rename(temporaryPath.c_str(), path.c_str()) != 0)
         error = errno;
     if (error != 0)
@@ -291,6 +308,12 @@ nxErrorEnum nxXMLDocument::SaveToFile(const std::string& path) const
     }
     SyncFolderOf(path);
     return nxErrorEnum();
+}
+
+void nxXMLDocument::SetSaveInterruption(SaveInterruption interruption)
+{
+    std::lock_guard guard(g_interruptionLock);
+    g_interruption = std::move(interruption);
 }
 
 nxXMLElement nxXMLDocument::GetRootElement()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -34,6 +35,12 @@ public:
     // Writes a temporary file beside the target and renames it over the target, so
     // the file holds either the old or the new document, never part of one.
     nxErrorEnum SaveToFile(const std::string& path) const;
+
+    // Fault injection for tests: called once the temporary file is written, before
+    // it is renamed; answering false stops the save there, as a crash would, and
+    // leaves the temporary file behind. An empty function removes it.
+    using SaveInterruption = std::function<bool(const std::string& temporaryPath)>;
+    static void SetSaveInterruption(SaveInterruption interruption);
 
     // Not valid when the document has no root element.
     nxXMLElement GetRootElement();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "nxGridRowTexts.h"
 #include "nxShadowFlushSink.h"
 #include "nxTestGridManager.h"
 #include "nxTestStatus.h"
@@ -57,21 +58,9 @@ protected:
     // The texts of one column (0 host, 1 name, 2 id) in display order.
     std::vector<std::string> Column(size_t column = 2) const
     {
-        CGridLockGuard rows(m_grid->GetRowsLock());
-        std::vector<std::string> texts;
-        for (const CGridRow* row : m_grid->GetRowsInDisplayOrder())
-            texts.push_back(row->Cell(column) ? row->Cell(column)->GetText() : "<none>");
-        return texts;
+        return nxGridRowTexts::Column(*m_grid, column);
     }
-
-    CGridRow* Row(const std::string& id) const
-    {
-        CGridLockGuard rows(m_grid->GetRowsLock());
-        for (CGridRow* row : m_grid->GetRowsInDisplayOrder())
-            if (row->Cell(2) && row->Cell(2)->GetText() == id)
-                return row;
-        return nullptr;
-    }
+    CGridRow* Row(const std::string& id) const { return nxGridRowTexts::Find(*m_grid, 2, id); }
 
     static std::vector<nxApplicationStatus*> Servers(std::initializer_list<nxStatusFields> fields)
     {

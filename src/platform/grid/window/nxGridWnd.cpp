@@ -22,6 +22,7 @@
 #include "platform/grid/window/CColumnPickerDlg.h"
 #include "platform/grid/window/CCustomizeViewDlg.h"
 #include "platform/grid/window/CSortingDlg.h"
+#include "platform/grid/window/nxGridApp.h"
 #include "platform/grid/window/nxGridItemDelegate.h"
 #include "platform/grid/window/nxGridPrinter.h"
 #include "platform/grid/window/nxGridTableModel.h"
@@ -100,6 +101,15 @@ bool nxGridWnd::Create()
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &nxGridWnd::OnSelectionChanged);
     connect(m_view, &QAbstractItemView::doubleClicked, this, &nxGridWnd::OnDoubleClicked);
+    connect(m_view->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, &nxGridWnd::OnScrollAction);
+    connect(m_view->verticalScrollBar(), &QAbstractSlider::valueChanged, this,
+            [this]
+            {
+                if (!m_flushing)
+                    ForgetNewRowsOnScreen();
+            });
+    connect(m_model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { OnRowsInserted(first, last); });
     ApplyColumnLayoutToHeader();
     m_manager->SetWindowHook(this);
     m_sinceFlush.start();
@@ -144,19 +154,20 @@ void nxGridWnd::FlushNow()
     m_flushTimer.stop();
     m_flushing = true;
     m_sinceFlush.restart();
-    QScrollBar* scroll = m_view->verticalScrollBar();
-    // At the top the grid follows new rows; elsewhere the top row stays in place.
-    const bool atTop = scroll->value() == 0;
-    const QPersistentModelIndex anchor = m_view->indexAt(QPoint(0, 0));
+    m_anchor = m_followTop ? QPersistentModelIndex() : QPersistentModelIndex(m_view->indexAt(QPoint(0, 0)));
+    if (!m_followTop) m_view->viewport()->setUpdatesEnabled(false);
     QElapsedTimer clock;
     clock.start();
     const CGridFlushResult result = m_manager->Flush(*m_model);
     m_flushDurations.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-    if (atTop)
+    if (m_followTop)
         m_view->ShowRowAtTop(0);
-    else if (anchor.isValid())
-        m_view->ShowRowAtTop(anchor.row());
+    else if (m_anchor.isValid())
+        m_view->ShowRowAtTop(m_anchor.row());
+    m_anchor = QPersistentModelIndex();
+    if (!m_followTop) m_view->viewport()->setUpdatesEnabled(true);
     m_flushing = false;
+    ForgetNewRowsOnScreen();
     AfterFlush(result);
 }
 
@@ -170,7 +181,10 @@ void nxGridWnd::AfterFlush(const CGridFlushResult& result)
         ShowSortIndicator();
     }
     if (result.playSound)
+    {
+        ++m_updateSounds;
         QApplication::beep();
+    }
     m_view->SetShowWarning(m_manager->ShouldShowWarningAlphaBlend());
     if (result.flashed && !m_fadeTimer.isActive())
         m_fadeTimer.start();
@@ -189,8 +203,39 @@ void nxGridWnd::OnFadeTick()
 
 void nxGridWnd::ScrollToTop()
 {
+    m_followTop = true;
     if (m_view)
         m_view->verticalScrollBar()->setValue(0);
+}
+
+void nxGridWnd::OnScrollAction(int action)
+{
+    // Only the operator's own scrolling counts, and it is told before the value moves.
+    if (action == QAbstractSlider::SliderNoAction)
+        return;
+    const QScrollBar* scroll = m_view->verticalScrollBar();
+    m_followTop = scroll->sliderPosition() == scroll->minimum();
+}
+
+void nxGridWnd::OnRowsInserted(int first, int last)
+{
+    if (m_anchor.isValid() && last < m_anchor.row())
+        SetNewRowsAbove(m_newRowsAbove + static_cast<size_t>(last - first + 1));
+}
+
+void nxGridWnd::ForgetNewRowsOnScreen()
+{
+    // Scrolled by whole rows: the scroll value is the number of rows above the screen.
+    const int above = m_view->verticalScrollBar()->value();
+    SetNewRowsAbove(std::min(m_newRowsAbove, static_cast<size_t>(std::max(0, above))));
+}
+
+void nxGridWnd::SetNewRowsAbove(size_t count)
+{
+    if (count == m_newRowsAbove)
+        return;
+    m_newRowsAbove = count;
+    emit NewRowsAboveChanged(count);
 }
 
 void nxGridWnd::OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
@@ -215,6 +260,8 @@ void nxGridWnd::OnSelectionChanged(const QItemSelection& selected, const QItemSe
     };
     tell(deselected, false);
     tell(selected, true);
+    if (!selected.isEmpty())
+        m_followTop = false;
     SyncSelectionFromGrid(std::vector<int>(rows.begin(), rows.end()));
 }
 
@@ -421,9 +468,19 @@ void nxGridWnd::PrintTo(QPagedPaintDevice& device)
     nxGridPrinter(table, window()->windowTitle()).Print(device);
 }
 
+// The printer and page chosen in Print Setup, when the program has an application object.
+QPrinter& nxGridWnd::Printer()
+{
+    if (nxGridApp* app = nxGridApp::GetInstance())
+        return app->GetPrinter();
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
+
 void nxGridWnd::OnFilePrint()
 {
-    QPrinter printer;
+    QPrinter& printer = Printer();
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
         PrintTo(printer);
@@ -431,7 +488,7 @@ void nxGridWnd::OnFilePrint()
 
 void nxGridWnd::OnFilePrintPreview()
 {
-    QPrinter printer;
+    QPrinter& printer = Printer();
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { PrintTo(*target); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPersistentModelIndex>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -13,6 +14,7 @@
 class QItemSelection;
 class QMenu;
 class QPagedPaintDevice;
+class QPrinter;
 class nxGridItemDelegate;
 class nxGridManager;
 class nxGridTableModel;
@@ -20,9 +22,12 @@ class nxGridTableView;
 
 // The window of a grid: a table view over the grid core's rows on screen. The
 // core wakes it from any thread; it flushes on its own thread, at most one flush
-// pending and at most one every 50 ms, keeping the scroll position and the
-// selection. It handles the grid's own commands: Copy, Print, Print Preview,
-// Customise this View, Column Picker and Sorting.
+// pending and at most one every 50 ms, keeping the selection and the reader's
+// place: the grid follows new rows at the top only while the operator's last
+// scroll ended there (or ScrollToTop put it there); once the operator scrolls
+// away or selects, the rows on screen stay put and the rows that arrive above
+// them are counted until the operator is back among them. It handles the grid's own commands: Copy, Print,
+// Print Preview, Customise this View, Column Picker and Sorting.
 //
 // Made in two steps, as windows are: the constructor, then Create, which makes
 // the grid manager (_CreateGridManagerInstance) and the table.
@@ -42,7 +47,13 @@ public:
     nxGridTableModel* GetModel() const { return m_model; }
 
     void FlushNow();
+    // Scrolls to the first row and follows new rows there again.
     void ScrollToTop();
+    bool IsFollowingTop() const { return m_followTop; }
+    // Rows that arrived above the rows on screen and have not been scrolled to yet.
+    size_t GetNewRowsAbove() const { return m_newRowsAbove; }
+    // How many times a flush played the update sound.
+    uint64_t GetUpdateSoundCount() const { return m_updateSounds; }
 
     void CopySelectionToClipboard();
     void PrintTo(QPagedPaintDevice& device);
@@ -71,6 +82,7 @@ public:
 signals:
     // The manager's answer to a grid event, a command id for the view to route.
     void CommandRequested(unsigned commandId);
+    void NewRowsAboveChanged(size_t count);
 
 protected:
     virtual nxGridManager* _CreateGridManagerInstance();
@@ -79,6 +91,11 @@ private:
     void ScheduleFlush();
     void AfterFlush(const CGridFlushResult& result);
     void OnFadeTick();
+    void OnScrollAction(int action);
+    void OnRowsInserted(int first, int last);
+    void SetNewRowsAbove(size_t count);
+    // Rows scrolled back into view are new no longer.
+    void ForgetNewRowsOnScreen();
     void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void SyncSelectionFromGrid(const std::vector<int>& rows);
     void RestoreSelectionFromGrid();
@@ -88,6 +105,7 @@ private:
     void ShowHeaderMenu(const QPoint& position);
     void ShowSortIndicator();
     void MapCommands();
+    QPrinter& Printer();
 
     std::unique_ptr<nxGridManager> m_manager;
     nxGridTableModel* m_model = nullptr;
@@ -97,7 +115,13 @@ private:
     QTimer m_fadeTimer;
     QElapsedTimer m_sinceFlush;
     std::vector<double> m_flushDurations;
+    std::unique_ptr<QPrinter> m_printer;
     CGridFlushResult m_lastFlush;
+    // The first row on screen while a flush runs, unless the grid follows the top.
+    QPersistentModelIndex m_anchor;
+    bool m_followTop = true;
+    size_t m_newRowsAbove = 0;
+    uint64_t m_updateSounds = 0;
     bool m_flushing = false;
     bool m_syncingSelection = false;
     bool m_arrangingHeader = false;

@@ -4,8 +4,10 @@
 #include <QMenu>
 #include <QPdfWriter>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "nxGridWindowFixture.h"
 #include "nxModalDriver.h"
@@ -34,6 +36,15 @@ std::vector<nxApplicationStatus*> Numbered(int from, int to)
         statuses.push_back(MakeStatus({.id = id}));
     }
     return statuses;
+}
+
+// The operator turns the mouse wheel over the rows: positive notches scroll up.
+void Wheel(QAbstractScrollArea& area, int notches)
+{
+    const QPointF centre = QRectF(area.viewport()->rect()).center();
+    QWheelEvent event(centre, area.viewport()->mapToGlobal(centre), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(area.viewport(), &event);
 }
 } // namespace
 
@@ -135,6 +146,57 @@ TEST_F(GridWindow, TheTopRowAndTheSelectionStayPutWhileRowsArriveAbove)
     EXPECT_EQ(View().verticalScrollBar()->value(), 0) << "at the top the grid follows new rows";
 }
 
+TEST_F(GridWindow, TheGridFollowsTheTopOnlyWhileTheOperatorsLastScrollEndedThere)
+{
+    Batch(Numbered(100, 400));
+    QScrollBar& scroll = *View().verticalScrollBar();
+    Batch(Numbered(90, 400));
+    EXPECT_EQ(scroll.value(), 0);
+    EXPECT_EQ(Model().index(0, 2).data().toString(), "N0090") << "at the top each new row shows";
+
+    Wheel(View(), -2);
+    ASSERT_GT(scroll.value(), 0);
+    EXPECT_FALSE(m_window->IsFollowingTop());
+    const QString top = View().indexAt(QPoint(0, 0)).siblingAtColumn(2).data().toString();
+    QSignalSpy told(m_window.get(), &nxGridWnd::NewRowsAboveChanged);
+    Batch(Numbered(80, 400));
+    EXPECT_EQ(View().indexAt(QPoint(0, 0)).siblingAtColumn(2).data().toString(), top);
+    EXPECT_EQ(m_window->GetNewRowsAbove(), 10u);
+    ASSERT_FALSE(told.isEmpty());
+    EXPECT_EQ(told.last().at(0).value<size_t>(), 10u);
+
+    // Scrolling back up shows new rows, which count no more; at the top the grid follows again.
+    const int rowsAbove = scroll.value();
+    Wheel(View(), 1);
+    const size_t stillAbove = static_cast<size_t>(scroll.value());
+    EXPECT_EQ(m_window->GetNewRowsAbove(), std::min<size_t>(10, stillAbove));
+    EXPECT_LT(static_cast<int>(stillAbove), rowsAbove);
+    while (scroll.value() > 0)
+        Wheel(View(), 1);
+    EXPECT_TRUE(m_window->IsFollowingTop());
+    EXPECT_EQ(m_window->GetNewRowsAbove(), 0u);
+    Batch(Numbered(70, 400));
+    EXPECT_EQ(scroll.value(), 0);
+    EXPECT_EQ(Model().index(0, 2).data().toString(), "N0070");
+}
+
+TEST_F(GridWindow, ASelectionAtTheTopHoldsTheRowsOnScreen)
+{
+    Batch(Numbered(100, 400));
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, View().visualRect(Model().index(2, 1)).center());
+    EXPECT_FALSE(m_window->IsFollowingTop());
+    Batch(Numbered(95, 400));
+    EXPECT_EQ(View().indexAt(QPoint(0, 0)).siblingAtColumn(2).data().toString(), "N0100");
+    EXPECT_EQ(View().selectionModel()->selectedRows(2).front().data().toString(), "N0102");
+    EXPECT_EQ(m_window->GetNewRowsAbove(), 5u);
+
+    m_window->ScrollToTop();
+    EXPECT_EQ(m_window->GetNewRowsAbove(), 0u);
+    Batch(Numbered(94, 400));
+    EXPECT_EQ(Model().index(0, 2).data().toString(), "N0094");
+    EXPECT_EQ(View().verticalScrollBar()->value(), 0);
+}
+
 TEST_F(GridWindow, CopyPutsTheSelectedRowsOnTheClipboard)
 {
     Batch(Servers({{.id = "A"}, {.id = "B"}, {.id = "C"}}));
@@ -220,8 +282,10 @@ TEST_F(GridWindow, ANewMissingApplicationAsksForTheSound)
 {
     Batch(Servers({{.id = "A"}}));
     EXPECT_FALSE(m_window->GetLastFlushResult().playSound);
+    EXPECT_EQ(m_window->GetUpdateSoundCount(), 0u);
     Batch(Servers({{.id = "A"}, {.id = "B", .expected = 8202}}));
     EXPECT_TRUE(m_window->GetLastFlushResult().playSound);
+    EXPECT_EQ(m_window->GetUpdateSoundCount(), 1u);
 }
 
 namespace

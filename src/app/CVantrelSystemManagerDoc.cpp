@@ -1,0 +1,6 @@
+#include "app/CVantrelSystemManagerDoc.h"
+
+bool CVantrelSystemManagerDoc::OnNewDocument()
+{
+    return nxGridDocument::OnNewDocument();
+}
