@@ -1,6 +1,11 @@
 #include "log/nxRegexLiteralPrefilter.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
+#include <bit>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -92,7 +97,8 @@ Facts AnalyseSequence(const Node& node)
     bool currentAtStart = false;
     // Nothing consumed since a ^: what comes next stands at the text's start.
     bool atStart = false;
-    auto closeRun = [&] {
+    auto closeRun = [&]
+    {
         if (!current.empty())
             Consider(best, {Run{current, currentAtStart}});
         current.clear();
@@ -218,9 +224,10 @@ Run Shortened(Run run)
 nxRegexLiteralPrefilter::nxRegexLiteralPrefilter(const nxEcmaScriptRegexNode& root)
 {
     Facts facts = Analyse(root);
-    const bool decides = facts.only && !facts.only->empty() && facts.only->size() <= kMostDeciding &&
-                         std::none_of(facts.only->begin(), facts.only->end(),
-                                      [](const Positions& run) { return run.empty() || run.size() > kLongestRun; });
+    const bool decides =
+        facts.only && !facts.only->empty() && facts.only->size() <= kMostDeciding &&
+        std::none_of(facts.only->begin(), facts.only->end(),
+                     [](const Positions& run) { return run.empty() || run.size() > kLongestRun; });
     if (decides)
     {
         for (Positions& run : *facts.only)
@@ -245,24 +252,78 @@ nxRegexLiteralPrefilter::Answer nxRegexLiteralPrefilter::Test(std::string_view t
     return m_decides ? Answer::Match : Answer::AskTheEngine;
 }
 
+namespace
+{
+std::vector<uint8_t> BytesOf(const Position& position)
+{
+    std::vector<uint8_t> bytes;
+    for (unsigned byte = 0; byte < 256; ++byte)
+        if (position[byte])
+            bytes.push_back(static_cast<uint8_t>(byte));
+    return bytes;
+}
+
+#if defined(__SSE2__)
+// Marks each of the sixteen bytes that is one of the given ones.
+__m128i AnyOf(__m128i block, const std::vector<uint8_t>& bytes)
+{
+    __m128i found = _mm_setzero_si128();
+    for (const uint8_t byte : bytes)
+        found = _mm_or_si128(found, _mm_cmpeq_epi8(block, _mm_set1_epi8(static_cast<char>(byte))));
+    return found;
+}
+#endif
+} // namespace
+
 // Horspool's search, over sets: after a window that does not end the run, it moves
 // on as far as the last byte seen allows without passing a place the run could start.
 nxRegexLiteralPrefilter::Search::Search(Run runToFind) : run(std::move(runToFind))
 {
     const size_t length = run.positions.size();
+    // Three positions rule out far more places than two, the common bytes of a word alike.
+    for (const size_t position : {size_t{0}, length / 2, length - 1})
+        if (probes.empty() || probes.back().position != position)
+            probes.push_back({position, BytesOf(run.positions[position])});
     shift.fill(static_cast<uint8_t>(length));
     for (size_t position = 0; position + 1 < length; ++position)
         for (unsigned byte = 0; byte < 256; ++byte)
-            if (run.positions[position].test(byte))
+            if (run.positions[position][byte])
                 shift[byte] = static_cast<uint8_t>(length - 1 - position);
 }
 
 bool nxRegexLiteralPrefilter::Search::StandsAt(std::string_view text, size_t at) const
 {
     for (size_t position = run.positions.size(); position-- > 0;)
-        if (!run.positions[position].test(static_cast<unsigned char>(text[at + position])))
+        if (!run.positions[position][static_cast<unsigned char>(text[at + position])])
             return false;
     return true;
+}
+
+size_t nxRegexLiteralPrefilter::Search::SkipBlocks(std::string_view text, size_t from) const
+{
+#if defined(__SSE2__)
+    constexpr size_t kBlock = 16;
+    const size_t last = run.positions.size() - 1;
+    for (; from + last + kBlock <= text.size(); from += kBlock)
+    {
+        __m128i places = _mm_set1_epi8(-1);
+        for (const Probe& probe : probes)
+        {
+            const auto* block = reinterpret_cast<const __m128i*>(text.data() + from + probe.position);
+            places = _mm_and_si128(places, AnyOf(_mm_loadu_si128(block), probe.bytes));
+        }
+        auto candidates = static_cast<unsigned>(_mm_movemask_epi8(places));
+        for (; candidates != 0; candidates &= candidates - 1)
+        {
+            const size_t at = from + static_cast<size_t>(std::countr_zero(candidates));
+            if (StandsAt(text, at))
+                return at;
+        }
+    }
+#else
+    (void)text;
+#endif
+    return from;
 }
 
 bool nxRegexLiteralPrefilter::Search::IsIn(std::string_view text) const
@@ -273,10 +334,10 @@ bool nxRegexLiteralPrefilter::Search::IsIn(std::string_view text) const
     if (run.atTextStart)
         return StandsAt(text, 0);
     const Position& last = run.positions.back();
-    for (size_t at = 0; at + length <= text.size();)
+    for (size_t at = SkipBlocks(text, 0); at + length <= text.size();)
     {
         const auto end = static_cast<unsigned char>(text[at + length - 1]);
-        if (last.test(end) && StandsAt(text, at))
+        if (last[end] && StandsAt(text, at))
             return true;
         at += shift[end];
     }

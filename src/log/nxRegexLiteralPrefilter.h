@@ -44,16 +44,26 @@ public:
     };
 
 private:
-    // A run with what a skipping search of it needs: how far the window may move
-    // on past each byte seen at its end.
+    // A run with what searching for it needs: the bytes its first, middle and
+    // last positions take, to test sixteen places at once, and, for what is left
+    // of a text, how far a skipping search may move on past each byte seen at its end.
     struct Search
     {
         explicit Search(Run run);
         bool IsIn(std::string_view text) const;
         bool StandsAt(std::string_view text, size_t at) const;
+        // The first place from `from` that may start the run, tested sixteen at a
+        // time while a whole block fits; the run stands at no place before it.
+        size_t SkipBlocks(std::string_view text, size_t from) const;
 
         Run run;
         std::array<uint8_t, 256> shift{};
+        struct Probe
+        {
+            size_t position;
+            std::vector<uint8_t> bytes;
+        };
+        std::vector<Probe> probes;
     };
 
     std::vector<Search> m_runs;

@@ -51,8 +51,9 @@ std::string RandomPattern(std::mt19937& random, int depth)
 // Lines made of the same words, so that runs are found, nearly found and missed.
 std::string RandomText(std::mt19937& random)
 {
-    const char* const pieces[] = {"error", "Error", "lost", "code", "Order", "order", "ab", "abc", "a",
-                                  "retry", "retrying", " ", " ", "12", "7", "x", "erro", "-", "E"};
+    const char* const pieces[] = {"error", "Error", "lost",  "code",     "Order", "order", "ab",
+                                  "abc",   "a",     "retry", "retrying", " ",     " ",     "12",
+                                  "7",     "x",     "erro",  "-",        "E"};
     std::string text;
     for (unsigned count = random() % 8; count > 0; --count)
         text += pieces[random() % std::size(pieces)];
@@ -129,4 +130,22 @@ TEST(RegexLiteralPrefilter, AnswersOnlyWhatTheStandardLibraryAnswers)
         }
     }
     EXPECT_GT(decided, kPatterns * 10) << "the prefilter answers often enough to be tested";
+}
+
+// Places are tested sixteen at a time while a block fits and one by one after:
+// a run must be found wherever it stands, across both, and near misses refused.
+TEST(RegexLiteralPrefilter, FindsARunAtEveryPlaceInLongAndShortTexts)
+{
+    const nxRegexLiteralPrefilter anyCase = PrefilterOf("retry|lost", true);
+    const nxRegexLiteralPrefilter exact = PrefilterOf("error [0-9]+ (code|lost)", false);
+    for (size_t length = 0; length < 70; ++length)
+        for (size_t at = 0; at <= length; ++at)
+        {
+            std::string text(length, 'e');
+            EXPECT_EQ(anyCase.Test(text.substr(0, at) + "RetrY" + text.substr(at)), Answer::Match);
+            EXPECT_EQ(anyCase.Test(text.substr(0, at) + "retr" + text.substr(at)), Answer::NoMatch);
+            EXPECT_EQ(exact.Test(text.substr(0, at) + "error 5 code" + text.substr(at)),
+                      Answer::AskTheEngine);
+            EXPECT_EQ(exact.Test(text.substr(0, at) + "errorr " + text.substr(at)), Answer::NoMatch);
+        }
 }
