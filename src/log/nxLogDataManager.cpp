@@ -103,7 +103,8 @@ bool nxLogDataManager::CollectAcceptingInterests(const nxLogMessage& message, nx
 }
 
 void nxLogDataManager::FileRow(int32_t sequenceNumber, const nxLogMessage& message,
-                               nxLogSubscription* subscription, const std::vector<nxGridDataInterest*>& accepting)
+                               nxLogSubscription* subscription,
+                               const std::vector<nxGridDataInterest*>& accepting)
 {
     nxLogDataObject* row = _NewRow(sequenceNumber, message);
     _AddAcceptedDataObject(row, nxLogDataObject::GetAsIndexedMapKey(sequenceNumber), subscription, accepting);
