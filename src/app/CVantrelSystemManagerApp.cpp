@@ -115,7 +115,10 @@ bool CVantrelSystemManagerApp::_CreateDocumentTemplates()
 
 nxGridDataManager* CVantrelSystemManagerApp::_CreateDataManager()
 {
-    return new (std::nothrow) nxControlDataManager();
+    auto* manager = new (std::nothrow) nxControlDataManager();
+    if (manager)
+        manager->SetLogRowLimit(static_cast<size_t>(m_logRowLimit));
+    return manager;
 }
 
 std::string CVantrelSystemManagerApp::_GetStartRefusedText(const nxErrorEnum&) const

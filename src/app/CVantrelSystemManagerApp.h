@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+
+#include "log/nxLogDataManager.h"
 #include "platform/grid/window/nxGridApp.h"
 
 // The program's application object: whether the user may start it, the window
@@ -14,6 +17,9 @@ public:
     nxErrorEnum CheckIfUserPermissionedToStartApplication() override;
     std::string GetApplicationName() const override { return "SystemManager"; }
     std::string GetWorkspaceName() const override { return "KVRSysMgrWorkspace"; }
+    // The most rows the log store keeps (0: every row); set before InitInstance,
+    // which makes the store.
+    void SetLogRowLimit(uint64_t rowLimit) { m_logRowLimit = rowLimit; }
 
 protected:
     bool _CreateDocumentTemplates() override;
@@ -22,4 +28,6 @@ protected:
 
 private:
     void OnAppAbout();
+
+    uint64_t m_logRowLimit = nxLogDataManager::DefaultRowLimit;
 };

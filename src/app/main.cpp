@@ -73,6 +73,7 @@ int main(int argc, char** argv)
         theApp.SetStartupDocument(options.openFile);
     if (options.workspace != 0)
         theApp.SetStartupWorkspace(options.workspace);
+    theApp.SetLogRowLimit(options.logRowLimit);
     if (screenshot)
     {
         // Driven step by step, not by its own thread, so the picture shows exactly

@@ -5,6 +5,7 @@
 #include "log/nxLogDataManager.h"
 #include "log/nxLogDataObject.h"
 #include "platform/base/nxStringHelper.h"
+#include "platform/messaging/nxLogMessage.h"
 #include "platform/xml/nxXMLElement.h"
 
 const bool nxLogDataInterest::_registered = nxGridDataInterest::_Register(new nxLogDataInterest());
@@ -250,15 +251,17 @@ bool nxLogDataInterest::_IsInterested(const nxGridDataObject* object) const
     if (!row)
         return false;
     std::shared_lock guard(m_filterLock);
-    if (!m_applicationName.empty() && row->GetApplicationName() != m_applicationName)
-        return false;
-    if (!m_hostName.empty() && row->GetHostName() != m_hostName)
-        return false;
-    if (!m_logLevels.empty() && !m_logLevels.contains(row->GetLogLevel()))
-        return false;
-    if (!m_regexFilter.IsEmpty())
-        return m_regexFilter.IsMatch(row->GetLogText());
-    return true;
+    return Accepts([row] { return row->GetApplicationName(); }, [row] { return row->GetHostName(); },
+                   [row] { return row->GetLogLevel(); }, [row] { return row->GetLogText(); });
+}
+
+bool nxLogDataInterest::IsInterested(const nxLogMessage& message) const
+{
+    std::shared_lock guard(m_filterLock);
+    return Accepts([&message]() -> const std::string& { return message.GetApplicationName(); },
+                   [&message]() -> const std::string& { return message.GetHostName(); },
+                   [&message] { return nxLogDataObject::FiledLevelOf(message); },
+                   [&message]() -> const std::string& { return message.GetLogEntry(); });
 }
 
 bool nxLogDataInterest::IsRegexFilterMatch(const std::string& text, const std::string& pattern,

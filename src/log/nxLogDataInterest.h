@@ -8,6 +8,8 @@
 #include "platform/base/nxLogLevelEnum.h"
 #include "platform/grid/data/nxGridDataInterest.h"
 
+class nxLogMessage;
+
 // A log view's filter: an application name, a host name, a set of levels and a
 // pattern over the log text, each optional (empty accepts every row). Rows
 // arrive on service threads while the operator edits the filter on the user
@@ -61,6 +63,11 @@ public:
     // Missing keys leave their fields alone; level texts that name no level are skipped.
     nxErrorEnum LoadFromXML(nxXMLElement& element) override;
 
+    // The test _IsInterested makes of a row, made of the message the row would be
+    // filled from, so that the store need not build a row no view shows.
+    bool IsInterested(const nxLogMessage& message) const;
+    using nxGridDataInterest::IsInterested;
+
     // The one test of a pattern against a text, shared by the filter and the filter
     // dialogs: ECMAScript grammar, a search anywhere in the text, and any
     // exception of the engine (a pattern that does not compile) is no match.
@@ -78,6 +85,18 @@ protected:
     nxGridDataManager* _GetDataManager() const override;
 
 private:
+    // The filter's test, with the filter's guard held; each field is read only
+    // when its part of the filter asks for it.
+    bool Accepts(auto applicationName, auto hostName, auto logLevel, auto logText) const
+    {
+        if (!m_applicationName.empty() && applicationName() != m_applicationName)
+            return false;
+        if (!m_hostName.empty() && hostName() != m_hostName)
+            return false;
+        if (!m_logLevels.empty() && !m_logLevels.contains(logLevel()))
+            return false;
+        return m_regexFilter.IsEmpty() || m_regexFilter.IsMatch(logText());
+    }
     void AssignRegexFilter(const std::string& pattern, bool caseInsensitive);
 
     mutable std::shared_mutex m_filterLock;

@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <mutex>
+#include <typeinfo>
 
 #include "log/nxLogDataInterest.h"
 #include "log/nxLogSubscription.h"
@@ -60,13 +61,110 @@ nxErrorEnum nxLogDataManager::FetchLogDataObjects(nxLogDataInterest* interest)
 void nxLogDataManager::OnLogUpdate(const nxLogMessage& message, nxLogSubscription* subscription)
 {
     std::lock_guard guard(GetLock());
-    auto* row = new nxLogDataObject();
-    row->OnLogUpdate(TakeLogSequenceNumber(), message);
-    _AddDataObject(row, subscription, false);
-    if (row->GetNumberOfObservers() == 0 && message.GetApplicationName() != kAlwaysKeptApplication &&
-        message.GetLogLevel().GetValue() != kAlwaysKeptLevel)
-        _RemoveDataObject(row, true, subscription);
+    const int32_t sequenceNumber = _TakeLogSequenceNumber();
+    // Taken out while in use: a view that files a message while it is told of this one finds it empty.
+    std::vector<nxGridDataInterest*> accepting;
+    accepting.swap(m_accepting);
+    if (!CollectAcceptingInterests(message, subscription, accepting))
+        FileRowForEveryView(sequenceNumber, message, subscription);
+    else if (!accepting.empty() || IsAlwaysKept(message))
+        FileRow(sequenceNumber, message, subscription, accepting);
+    accepting.swap(m_accepting);
     _OnEndOfDataUpdate();
+}
+
+bool nxLogDataManager::CollectAcceptingInterests(const nxLogMessage& message, nxLogSubscription* subscription,
+                                                 std::vector<nxGridDataInterest*>& accepting)
+{
+    accepting.clear();
+    std::vector<nxGridDataInterest*> interests;
+    interests.swap(m_interests);
+    if (subscription)
+        subscription->GetDataInterests(interests);
+    else
+        interests.assign(GetInterestManager().GetDataInterests().begin(),
+                         GetInterestManager().GetDataInterests().end());
+    bool decided = true;
+    for (nxGridDataInterest* interest : interests)
+    {
+        // A class of its own may test rows its own way, which only a row can answer.
+        if (typeid(*interest) != typeid(nxLogDataInterest))
+        {
+            decided = false;
+            break;
+        }
+        const auto* filter = static_cast<const nxLogDataInterest*>(interest);
+        // Without a listener no one would be told of the row, as when it is offered.
+        if (interest->GetListener() && filter->IsInterested(message))
+            accepting.push_back(interest);
+    }
+    interests.swap(m_interests);
+    return decided;
+}
+
+void nxLogDataManager::FileRow(int32_t sequenceNumber, const nxLogMessage& message,
+                               nxLogSubscription* subscription,
+                               const std::vector<nxGridDataInterest*>& accepting)
+{
+    nxLogDataObject* row = _NewRow(sequenceNumber, message);
+    _AddAcceptedDataObject(row, nxLogDataObject::GetAsIndexedMapKey(sequenceNumber), subscription, accepting);
+    KeepOrDrop(row, message, subscription);
+}
+
+void nxLogDataManager::FileRowForEveryView(int32_t sequenceNumber, const nxLogMessage& message,
+                                           nxLogSubscription* subscription)
+{
+    nxLogDataObject* row = _NewRow(sequenceNumber, message);
+    _AddDataObject(row, subscription, false);
+    KeepOrDrop(row, message, subscription);
+}
+
+// A view may accept a row and yet not observe it; such a row goes like one no view accepted.
+void nxLogDataManager::KeepOrDrop(nxLogDataObject* row, const nxLogMessage& message,
+                                  nxLogSubscription* subscription)
+{
+    if (!IsAlwaysKept(message) && !row->HasObservers())
+        _RemoveDataObject(row, true, subscription);
+    else
+        _DropRowsPastLimit();
+}
+
+bool nxLogDataManager::IsAlwaysKept(const nxLogMessage& message)
+{
+    return message.GetApplicationName() == kAlwaysKeptApplication ||
+           message.GetLogLevel().GetValue() == kAlwaysKeptLevel;
+}
+
+nxLogDataObject* nxLogDataManager::_NewRow(int32_t sequenceNumber, const nxLogMessage& message)
+{
+    auto* row = new nxLogDataObject(sequenceNumber, ++m_filedRows, message);
+    m_filingOrder.Append(*row);
+    return row;
+}
+
+void nxLogDataManager::SetRowLimit(size_t rowLimit)
+{
+    std::lock_guard guard(GetLock());
+    m_rowLimit.store(rowLimit, std::memory_order_release);
+    const uint64_t droppedBefore = GetNumberOfDroppedRows();
+    _DropRowsPastLimit();
+    if (GetNumberOfDroppedRows() != droppedBefore)
+        _OnEndOfDataUpdate();
+}
+
+void nxLogDataManager::_DropRowsPastLimit()
+{
+    const size_t limit = GetRowLimit();
+    if (limit == 0)
+        return;
+    while (GetDataMap().Size() > limit)
+    {
+        auto* oldest = static_cast<nxLogDataObject*>(m_filingOrder.GetOldest());
+        if (!oldest)
+            return;
+        _RemoveDataObject(oldest, true, oldest->GetCreatorSubscription());
+        m_droppedRows.fetch_add(1, std::memory_order_acq_rel);
+    }
 }
 
 int32_t nxLogDataManager::GetLogSequenceNumber() const
@@ -86,7 +184,7 @@ void nxLogDataManager::_SetLogSequenceNumber(int32_t sequenceNumber)
     m_logSequenceNumber = sequenceNumber;
 }
 
-int32_t nxLogDataManager::TakeLogSequenceNumber()
+int32_t nxLogDataManager::_TakeLogSequenceNumber()
 {
     int32_t sequenceNumber = m_logSequenceNumber;
     if (m_sequenceWrapped)

@@ -6,10 +6,25 @@
 #include "platform/base/nxStringHelper.h"
 #include "platform/messaging/nxLogMessage.h"
 
-nxLogDataObject::nxLogDataObject() : m_logLevel(nxEnumAttributeValue<nxLogLevelEnum>(nxLogLevelEnum(0)))
+nxLogDataObject::nxLogDataObject()
+    : nxGridDataObject(SharedLock()), m_logLevel(nxEnumAttributeValue<nxLogLevelEnum>(nxLogLevelEnum(0)))
 {
-    AddAttributes({&m_sequenceNumber, &m_logLevel, &m_hostName, &m_applicationName, &m_logText,
-                   &m_receivedTime, &m_destinationNodeName});
+    _SetAttributes(m_attributeList);
+}
+
+// A new row has no observers yet, so its values go straight in: filling it
+// through the updates would tell no one and change nothing else.
+nxLogDataObject::nxLogDataObject(int32_t sequenceNumber, uint64_t filingPlace, const nxLogMessage& message)
+    : nxGridDataObject(SharedLock()),
+      m_sequenceNumber(nxLogSequenceNumberAttributeValue(sequenceNumber, filingPlace)),
+      m_logLevel(nxEnumAttributeValue<nxLogLevelEnum>(FiledLevelOf(message))),
+      m_hostName(nxStringAttributeValue(message.GetHostName())),
+      m_applicationName(nxStringAttributeValue(message.GetApplicationName())),
+      m_logText(nxStringAttributeValue(message.GetLogEntry())),
+      m_receivedTime(nxDateTimeAttributeValue(nxDateTime())),
+      m_destinationNodeName(nxStringAttributeValue(NodeNameOf(message)))
+{
+    _SetAttributes(m_attributeList);
 }
 
 nxLogDataObject::~nxLogDataObject() = default;
@@ -50,10 +65,23 @@ nxLogLevelEnum nxLogDataObject::GetLogLevel() const
     return ValueOf(m_logLevel);
 }
 
+nxLogLevelEnum nxLogDataObject::FiledLevelOf(const nxLogMessage& message)
+{
+    const nxLogLevelEnum& level = message.GetLogLevel();
+    return level.IsNoChange() ? nxLogLevelEnum(0) : level;
+}
+
+std::string nxLogDataObject::NodeNameOf(const nxLogMessage& message)
+{
+    const uint32_t destination = message.GetDestinationUserID().GetValue();
+    return destination <= 0xFFFFFFFDu ? nxUserID(destination).GetUserNodeName() : std::string();
+}
+
 void nxLogDataObject::OnLogUpdate(int32_t sequenceNumber, const nxLogMessage& message)
 {
     std::lock_guard guard(GetLock());
-    m_sequenceNumber.UpdateAttributeValueWithoutFlashing(nxInt32AttributeValue(sequenceNumber));
+    m_sequenceNumber.UpdateAttributeValueWithoutFlashing(
+        nxLogSequenceNumberAttributeValue(sequenceNumber, 0));
     m_logLevel.UpdateAttributeValueWithoutFlashing(
         nxEnumAttributeValue<nxLogLevelEnum>(message.GetLogLevel()));
     m_hostName.UpdateAttributeValueWithoutFlashing(nxStringAttributeValue(message.GetHostName()));

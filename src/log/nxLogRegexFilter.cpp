@@ -23,6 +23,7 @@
 
 #include "log/nxEcmaScriptRegexParser.h"
 #include "log/nxEcmaScriptRegexWriter.h"
+#include "log/nxRegexLiteralPrefilter.h"
 
 namespace
 {
@@ -77,6 +78,8 @@ void perl_matcher<const char*, std::allocator<sub_match<const char*>>,
 
 struct nxLogRegexFilter::Compiled
 {
+    // Asked first: most lines lack what every match must hold.
+    nxRegexLiteralPrefilter prefilter;
     // The automaton answers in time linear in the text; the backtracking engine
     // only takes what needs it (back references, lookaheads, repeat counts the
     // automaton refuses).
@@ -157,6 +160,7 @@ std::shared_ptr<const nxLogRegexFilter::Compiled> nxLogRegexFilter::Compile(std:
     {
         nxEcmaScriptRegexParser parser(pattern, caseInsensitive);
         const nxEcmaScriptRegexNode tree = parser.Parse();
+        compiled->prefilter = nxRegexLiteralPrefilter(tree);
         if (!parser.NeedsBacktracking())
         {
             auto automaton = std::make_unique<const RE2>(nxEcmaScriptRegexWriter::Write(tree, Dialect::RE2),
@@ -174,6 +178,7 @@ std::shared_ptr<const nxLogRegexFilter::Compiled> nxLogRegexFilter::Compile(std:
     {
         // A reading the translation does not know: the engine's own reading, which
         // differs from the standard grammar's only in corners.
+        compiled->prefilter = nxRegexLiteralPrefilter();
         compiled->backtracking =
             std::make_unique<const nxLogRegex>(pattern.begin(), pattern.end(), BoostSyntax(caseInsensitive));
     }
@@ -182,6 +187,9 @@ std::shared_ptr<const nxLogRegexFilter::Compiled> nxLogRegexFilter::Compile(std:
 
 bool nxLogRegexFilter::SearchCompiled(std::string_view text, const Compiled& compiled)
 {
+    const nxRegexLiteralPrefilter::Answer answer = compiled.prefilter.Test(text);
+    if (answer != nxRegexLiteralPrefilter::Answer::AskTheEngine)
+        return answer == nxRegexLiteralPrefilter::Answer::Match;
     if (compiled.automaton)
         return RE2::PartialMatch(re2::StringPiece(text.data(), text.size()), *compiled.automaton);
     return boost::regex_search(text.data(), text.data() + text.size(), *compiled.backtracking);

@@ -10,7 +10,10 @@
 // compiler takes it. It is then translated, construct by construct, for an
 // automaton engine, which answers in time linear in the text, or, when it needs
 // back references or lookaheads, for a backtracking engine with a bound on its
-// steps. An exception when compiling or searching counts as no match. The filter
+// steps. Before either is asked, a text is searched for what every match must
+// hold (nxRegexLiteralPrefilter), which most log lines do not; for a pattern
+// that is only words, that search is the answer. An exception when compiling or
+// searching counts as no match. The filter
 // compiles its pattern once; every answer of IsMatch is the one Search gives for
 // the same pattern and flag.
 class nxLogRegexFilter

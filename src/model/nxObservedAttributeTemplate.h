@@ -6,16 +6,19 @@
 #include <utility>
 
 #include "model/nxAttributeValue.h"
+#include "model/nxOwnAttributeLock.h"
 #include "platform/grid/data/nxGridDataTypes.h"
 #include "platform/grid/data/nxObservedAttribute.h"
 
 // An observed attribute with id ID holding one value of class T, which starts null.
+// L says where its lock lives: nxOwnAttributeLock in the attribute, or
+// nxSharedAttributeLock in a pool, for rows kept by the hundred thousand.
 //
 // The update operations hold the attribute's lock from the first comparison to the
 // end of the notification, and notify exactly once when the value changed and never
 // otherwise. They compare through T's own operations without virtual dispatch, since
 // a row applies every attribute of every status it receives.
-template <nxAttributeID ID, class T>
+template <nxAttributeID ID, class T, class L = nxOwnAttributeLock>
 requires std::is_base_of_v<nxAttributeValue, T>
 class nxObservedAttributeTemplate : public nxObservedAttribute
 {
@@ -27,6 +30,7 @@ public:
     explicit nxObservedAttributeTemplate(T value) : m_value(std::move(value)) {}
 
     nxObservedAttributeTemplate* CreateInstance() const override { return new nxObservedAttributeTemplate(); }
+    std::recursive_mutex& GetLock() const override { return m_lock.Get(this); }
     nxAttributeID GetAttributeID() const override { return ID; }
     // Unlocked: a reader that may race with updates holds the lock or uses GetValueCopy.
     const T& GetAttributeValue() const override { return m_value; }
@@ -102,4 +106,5 @@ protected:
 
 private:
     T m_value;
+    [[no_unique_address]] L m_lock;
 };

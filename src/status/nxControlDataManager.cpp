@@ -16,7 +16,7 @@ namespace
 std::atomic<nxControlDataManager*> g_instance{nullptr};
 } // namespace
 
-nxControlDataManager::nxControlDataManager()
+nxControlDataManager::nxControlDataManager() : m_logRowLimit(nxLogDataManager::DefaultRowLimit)
 {
     // Reading the prototypes' flags also links in the units that register them.
     if (!nxControlSubscription::_registered || !nxControlDataInterest::_registered)
@@ -39,11 +39,21 @@ nxControlDataManager* nxControlDataManager::GetInstance()
     return g_instance.load(std::memory_order_acquire);
 }
 
+void nxControlDataManager::SetLogRowLimit(size_t rowLimit)
+{
+    m_logRowLimit = rowLimit;
+    if (m_logDataManager)
+        m_logDataManager->SetRowLimit(rowLimit);
+}
+
 bool nxControlDataManager::_OnCreated()
 {
     m_logDataManager = new (std::nothrow) nxLogDataManager();
     if (m_logDataManager)
+    {
+        m_logDataManager->SetRowLimit(m_logRowLimit);
         m_logDataManager->Create();
+    }
     return true;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <vector>
 
 #include "contracts/nxApplicationID.h"
 #include "platform/base/nxClientServerEnum.h"
-#include "status/nxControlDataObject.h"
 #include "platform/grid/data/nxGridDataManagerTemplate.h"
+#include "status/nxControlDataObject.h"
 
 class nxApplicationStatus;
 class nxControlDataInterest;
@@ -24,6 +25,9 @@ public:
 
     static nxControlDataManager* GetInstance();
     nxLogDataManager* GetLogDataManager() const { return m_logDataManager; }
+    // The most rows the log data manager keeps (0: every row); given to it when it
+    // is made, and at once to one that already exists.
+    void SetLogRowLimit(size_t rowLimit);
 
     nxErrorEnum AttachControlDataInterest(nxControlDataInterest* interest);
     nxErrorEnum DetachControlDataInterest(nxControlDataInterest* interest);
@@ -47,5 +51,6 @@ private:
                      std::unordered_set<nxControlDataObject*>& rowsToRemove);
 
     nxLogDataManager* m_logDataManager = nullptr;
+    size_t m_logRowLimit;
     bool m_reportedBadKey = false;
 };

@@ -86,6 +86,36 @@ private:
 };
 } // namespace
 
+TEST_F(LogDataManager, PastTheRowLimitTheOldestRowsLeaveTheStoreAndEveryView)
+{
+    EXPECT_EQ(m_log->GetRowLimit(), nxLogDataManager::DefaultRowLimit);
+    m_log->SetRowLimit(3);
+    nxLogTestView& all = Open();
+    for (const char* text : {"a", "b", "c", "d", "e"})
+        Send({.application = "ControlServer", .text = text});
+    EXPECT_EQ(m_log->GetNumberOfDataObjects(), 3u);
+    EXPECT_EQ(m_log->GetNumberOfDroppedRows(), 2u) << "always-kept rows go like any other";
+    EXPECT_EQ(Text("0", 10006) + Text("4294967295", 10006), "<no row><no row>");
+    EXPECT_EQ(Text("4294967294", 10006), "c");
+    EXPECT_EQ(all.listener.RowCount(), 3u);
+    EXPECT_EQ(all.listener.m_removes, 2);
+
+    Open(kRejectsEverything);
+    Send({.text = "rejected by one view, shown by the other"});
+    EXPECT_EQ(Text("4294967294", 10006), "<no row>");
+    EXPECT_EQ(m_log->GetNumberOfDroppedRows(), 3u);
+
+    m_log->SetRowLimit(1);
+    EXPECT_EQ(m_log->GetNumberOfDataObjects(), 1u) << "a lower limit drops at once";
+    EXPECT_EQ(all.listener.RowCount(), 1u);
+    EXPECT_EQ(Text("4294967291", 10006), "rejected by one view, shown by the other");
+    m_log->SetRowLimit(0);
+    for (int message = 0; message < 5; ++message)
+        Send({.application = "ControlServer"});
+    EXPECT_EQ(m_log->GetNumberOfDataObjects(), 6u) << "0 is no limit";
+    EXPECT_EQ(m_log->GetNumberOfDroppedRows(), 5u);
+}
+
 TEST_F(LogDataManager, ARefreshWhileAMessageIsBeingFiledKeepsItsRow)
 {
     nxLogDataInterest interest;
@@ -125,6 +155,13 @@ public:
         nxLogDataObject* row = FindDataObject(key);
         return row ? row->GetLogText() : "<no row>";
     }
+    // Whether the first row's sequence sorts before the second's, as the grid sorts it.
+    bool SortsBefore(const std::string& firstKey, const std::string& secondKey) const
+    {
+        std::lock_guard guard(GetLock());
+        return FindDataObject(firstKey)->GetAttribute(10001)->IsLess(
+            *FindDataObject(secondKey)->GetAttribute(10001));
+    }
 };
 } // namespace
 
@@ -139,6 +176,9 @@ TEST(LogSequenceWrap, KeysStayUniqueAcrossTheWrapAndTheSecondRound)
     manager.File("after the wrap");
     EXPECT_EQ(manager.TextOf("2147483648"), "lowest");
     EXPECT_EQ(manager.TextOf("2147483645"), "after the wrap");
+    EXPECT_TRUE(manager.SortsBefore("2147483645", "2147483648")) << "the newest row still sorts first";
+    EXPECT_FALSE(manager.SortsBefore("2147483648", "2147483645"));
+    EXPECT_TRUE(manager.SortsBefore("2147483648", "0"));
 
     manager._SetLogSequenceNumber(1);
     manager.File("one");

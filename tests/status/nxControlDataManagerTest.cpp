@@ -1,5 +1,6 @@
 #include "nxControlPipelineFixture.h"
 
+#include "log/nxLogDataManager.h"
 #include "nxLogCapture.h"
 
 using ControlDataManager = nxControlPipelineFixture;
@@ -220,4 +221,16 @@ TEST_F(ControlDataManager, AnIdHoldingTheSeparatorIsLeftOutAndLoggedOnce)
     Batch(72, {MakeServer("A^B"), MakeServer("OK")});
     EXPECT_EQ(servers.listener.RowCount(), 1u);
     EXPECT_EQ(log.FromSource("nxControlDataManager").size(), 1u);
+}
+
+TEST(ControlDataManagerLogRows, TheLogRowLimitReachesTheLogStoreWhenMadeAndOnceItExists)
+{
+    nxControlDataManager manager;
+    manager.SetLogRowLimit(7);
+    ASSERT_TRUE(manager.Create());
+    ASSERT_NE(manager.GetLogDataManager(), nullptr);
+    EXPECT_EQ(manager.GetLogDataManager()->GetRowLimit(), 7u);
+    manager.SetLogRowLimit(0);
+    EXPECT_EQ(manager.GetLogDataManager()->GetRowLimit(), 0u);
+    manager.Destroy();
 }

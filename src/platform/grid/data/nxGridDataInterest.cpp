@@ -103,6 +103,12 @@ void nxGridDataInterest::OnAddGridDataObject(nxGridDataObject* object, bool snap
         listener->OnAddGridDataObject(*this, object, snapshot);
 }
 
+void nxGridDataInterest::OnAddAcceptedGridDataObject(nxGridDataObject* object, bool snapshot)
+{
+    if (nxGridDataInterestListener* listener = GetListener())
+        listener->OnAddGridDataObject(*this, object, snapshot);
+}
+
 void nxGridDataInterest::OnRemoveGridDataObject(nxGridDataObject* object)
 {
     if (nxGridDataInterestListener* listener = GetListener())

@@ -47,6 +47,8 @@ public:
 
     // Called by the interest manager with the data manager locked.
     void OnAddGridDataObject(nxGridDataObject* object, bool snapshot);
+    // A row this interest has already accepted: the listener hears of it without another test.
+    void OnAddAcceptedGridDataObject(nxGridDataObject* object, bool snapshot);
     void OnRemoveGridDataObject(nxGridDataObject* object);
     void OnGridDataObjectChanged(nxGridDataObject* object);
     void OnEndOfDataUpdate(bool throttled);

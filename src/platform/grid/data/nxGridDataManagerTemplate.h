@@ -4,6 +4,7 @@
 #include <map>
 #include <mutex>
 #include <set>
+#include <span>
 #include <string>
 
 #include "platform/grid/data/nxGridDataInterest.h"
@@ -171,6 +172,22 @@ protected:
         }
     }
 
+    // As _AddDataObject, for a row whose interests were asked beforehand (with the
+    // store locked since): it is offered only to those that accepted it. The key
+    // is the row's own, given by a caller that knows it without asking the row.
+    void _AddAcceptedDataObject(T* object, const std::string& key, nxGridDataSubscription* creator,
+                                std::span<nxGridDataInterest* const> accepting)
+    {
+        std::lock_guard guard(GetLock());
+        m_dataMap.Insert(key, object);
+        for (nxGridDataInterest* interest : accepting)
+            interest->OnAddAcceptedGridDataObject(object, false);
+        if (creator)
+            creator->AddDataObjectCreatedBySubscription(object);
+        else
+            m_objectsWithoutSubscription.Insert(key, object);
+    }
+
     // The row leaves the subscription that made it, which it records: the one that
     // delivers its removal may be another (a batch of the other kind).
     void _RemoveDataObject(T* object, bool destroy, nxGridDataSubscription* /*delivering*/)
@@ -225,11 +242,7 @@ protected:
 
 private:
     // A key may have been taken over by a newer row; only the row itself is erased.
-    static void EraseIfHeld(DataMap& map, const std::string& key, T* object)
-    {
-        if (map.Find(key) == object)
-            map.Erase(key);
-    }
+    static void EraseIfHeld(DataMap& map, const std::string& key, T* object) { map.EraseIfHeld(key, object); }
 
     class DeleteAction : public Action
     {

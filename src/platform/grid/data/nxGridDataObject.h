@@ -12,15 +12,12 @@ class nxGridDataSubscription;
 class nxGridDataObject : public nxObservedAttributeContainer
 {
 public:
-    ~nxGridDataObject() override = default;
+    // A row still recorded by its creator leaves that record.
+    ~nxGridDataObject() override;
 
     nxGridDataSubscription* GetCreatorSubscription() const
     {
         return m_creator.load(std::memory_order_acquire);
-    }
-    void SetCreatorSubscription(nxGridDataSubscription* subscription)
-    {
-        m_creator.store(subscription, std::memory_order_release);
     }
 
     virtual nxGridDataManager* GetDataManager() const = 0;
@@ -31,7 +28,14 @@ public:
 
 protected:
     nxGridDataObject() = default;
+    explicit nxGridDataObject(SharedLock shared) : nxObservedAttributeContainer(shared) {}
 
 private:
+    // The creator records its rows in a list through the rows themselves, so
+    // that a row costs its creator no room; the creator's lock guards the links.
+    friend class nxGridDataSubscription;
+
     std::atomic<nxGridDataSubscription*> m_creator{nullptr};
+    nxGridDataObject* m_previousCreated = nullptr;
+    nxGridDataObject* m_nextCreated = nullptr;
 };

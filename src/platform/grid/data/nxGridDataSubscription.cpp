@@ -23,7 +23,10 @@ PrototypeRegistry& Registry()
 }
 } // namespace
 
-nxGridDataSubscription::~nxGridDataSubscription() = default;
+nxGridDataSubscription::~nxGridDataSubscription()
+{
+    TakeDataObjectsCreatedBySubscription();
+}
 
 void nxGridDataSubscription::AddDataInterest(nxGridDataInterest* interest)
 {
@@ -71,6 +74,12 @@ std::vector<nxGridDataInterest*> nxGridDataSubscription::GetDataInterests() cons
     return m_interests;
 }
 
+void nxGridDataSubscription::GetDataInterests(std::vector<nxGridDataInterest*>& interests) const
+{
+    std::lock_guard guard(m_lock);
+    interests.assign(m_interests.begin(), m_interests.end());
+}
+
 bool nxGridDataSubscription::HasDataInterests() const
 {
     std::lock_guard guard(m_lock);
@@ -85,30 +94,56 @@ bool nxGridDataSubscription::HasDataInterest(const nxGridDataInterest* interest)
 
 void nxGridDataSubscription::AddDataObjectCreatedBySubscription(nxGridDataObject* object)
 {
-    object->SetCreatorSubscription(this);
+    nxGridDataSubscription* creator = object->GetCreatorSubscription();
+    if (creator == this)
+        return;
+    if (creator)
+        creator->RemoveDataObjectCreatedBySubscription(object);
     std::lock_guard guard(m_lock);
-    m_createdObjects.insert(object);
+    object->m_previousCreated = m_lastCreated;
+    object->m_nextCreated = nullptr;
+    (m_lastCreated ? m_lastCreated->m_nextCreated : m_firstCreated) = object;
+    m_lastCreated = object;
+    ++m_createdCount;
+    object->m_creator.store(this, std::memory_order_release);
 }
 
 void nxGridDataSubscription::RemoveDataObjectCreatedBySubscription(nxGridDataObject* object)
 {
     std::lock_guard guard(m_lock);
-    if (m_createdObjects.erase(object) != 0)
-        object->SetCreatorSubscription(nullptr);
+    if (object->GetCreatorSubscription() != this)
+        return;
+    (object->m_previousCreated ? object->m_previousCreated->m_nextCreated : m_firstCreated) =
+        object->m_nextCreated;
+    (object->m_nextCreated ? object->m_nextCreated->m_previousCreated : m_lastCreated) =
+        object->m_previousCreated;
+    object->m_previousCreated = object->m_nextCreated = nullptr;
+    --m_createdCount;
+    object->m_creator.store(nullptr, std::memory_order_release);
 }
 
 std::unordered_set<nxGridDataObject*> nxGridDataSubscription::TakeDataObjectsCreatedBySubscription()
 {
     std::lock_guard guard(m_lock);
     std::unordered_set<nxGridDataObject*> taken;
-    taken.swap(m_createdObjects);
+    taken.reserve(m_createdCount);
+    for (nxGridDataObject* object = m_firstCreated; object;)
+    {
+        nxGridDataObject* next = object->m_nextCreated;
+        object->m_previousCreated = object->m_nextCreated = nullptr;
+        object->m_creator.store(nullptr, std::memory_order_release);
+        taken.insert(object);
+        object = next;
+    }
+    m_firstCreated = m_lastCreated = nullptr;
+    m_createdCount = 0;
     return taken;
 }
 
 size_t nxGridDataSubscription::GetNumberOfDataObjectsCreated() const
 {
     std::lock_guard guard(m_lock);
-    return m_createdObjects.size();
+    return m_createdCount;
 }
 
 bool nxGridDataSubscription::_LockDataManager(nxGridDataManager& manager) const

@@ -24,6 +24,7 @@ class nxGridDataObject;
 class nxGridDataSubscription
 {
 public:
+    // Rows it still records lose their creator.
     virtual ~nxGridDataSubscription();
 
     virtual nxGridDataSubscription* CreateInstance() const = 0;
@@ -47,12 +48,16 @@ public:
     void OnSnapshotCompleted();
 
     std::vector<nxGridDataInterest*> GetDataInterests() const;
+    // The same into a list the caller keeps, which saves an allocation per call.
+    void GetDataInterests(std::vector<nxGridDataInterest*>& interests) const;
     bool HasDataInterests() const;
     bool HasDataInterest(const nxGridDataInterest* interest) const;
 
-    // Rows this subscription created, deleted by the data manager when it goes.
+    // Rows this subscription created, deleted by the data manager when it goes. A
+    // row records one creator at a time; the one it is recorded by is its creator.
     void AddDataObjectCreatedBySubscription(nxGridDataObject* object);
     void RemoveDataObjectCreatedBySubscription(nxGridDataObject* object);
+    // The rows, no longer recorded and without a creator.
     std::unordered_set<nxGridDataObject*> TakeDataObjectsCreatedBySubscription();
     size_t GetNumberOfDataObjectsCreated() const;
 
@@ -78,7 +83,10 @@ protected:
 private:
     mutable std::recursive_mutex m_lock;
     std::vector<nxGridDataInterest*> m_interests;
-    std::unordered_set<nxGridDataObject*> m_createdObjects;
+    // Linked through the rows, oldest first.
+    nxGridDataObject* m_firstCreated = nullptr;
+    nxGridDataObject* m_lastCreated = nullptr;
+    size_t m_createdCount = 0;
     std::atomic<bool> m_subscribed{false};
     std::atomic<bool> m_unsubscribing{false};
 };

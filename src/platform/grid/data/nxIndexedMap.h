@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -27,13 +28,29 @@ public:
 
     // A field count below 1 is taken as 1.
     explicit nxIndexedMap(int fieldCount = 1) { SetFieldCount(fieldCount); }
+    // It remembers a place in its own entries.
+    nxIndexedMap(const nxIndexedMap&) = delete;
+    nxIndexedMap& operator=(const nxIndexedMap&) = delete;
 
     void SetFieldCount(int fieldCount) { m_fieldCount = fieldCount < 1 ? 1 : fieldCount; }
     int GetFieldCount() const { return m_fieldCount; }
 
     // A key already present now points to the new object; the old one is left alone.
-    void Insert(const std::string& key, T* object) { m_entries.insert_or_assign(NormaliseKey(key), object); }
-    void Erase(const std::string& key) { m_entries.erase(NormaliseKey(key)); }
+    // A key that belongs just before or after the last one inserted goes in without
+    // a search (a store numbering its rows in order inserts them so).
+    void Insert(const std::string& key, T* object)
+    {
+        std::string normalised = NormaliseKey(key);
+        m_lastInserted = m_entries.insert_or_assign(HintFor(normalised), std::move(normalised), object);
+    }
+    void Erase(const std::string& key) { EraseEntry(m_entries.find(NormaliseKey(key))); }
+    // Erases the key only while it still names this object.
+    void EraseIfHeld(const std::string& key, const T* object)
+    {
+        const auto it = m_entries.find(NormaliseKey(key));
+        if (it != m_entries.end() && it->second == object)
+            EraseEntry(it);
+    }
 
     // Looks the key up exactly as given, without normalising it.
     T* Find(const std::string& key) const
@@ -66,7 +83,11 @@ public:
         }
     }
 
-    void Clear() { m_entries.clear(); }
+    void Clear()
+    {
+        m_entries.clear();
+        m_lastInserted = m_entries.end();
+    }
     std::size_t Size() const { return m_entries.size(); }
 
     // Exactly the field count's fields: extra fields dropped, empty or missing ones "*".
@@ -134,6 +155,34 @@ private:
         }
     }
 
-    std::map<std::string, T*> m_entries;
+    using Entries = std::map<std::string, T*>;
+
+    // Where the key goes if it borders the last one inserted; the end otherwise,
+    // which the map takes as no hint worth using.
+    typename Entries::iterator HintFor(const std::string& key)
+    {
+        if (m_lastInserted == m_entries.end())
+            return m_entries.end();
+        if (key < m_lastInserted->first)
+        {
+            if (m_lastInserted == m_entries.begin() || std::prev(m_lastInserted)->first < key)
+                return m_lastInserted;
+        }
+        else if (const auto next = std::next(m_lastInserted); next == m_entries.end() || key < next->first)
+            return next;
+        return m_entries.end();
+    }
+
+    void EraseEntry(typename Entries::iterator it)
+    {
+        if (it == m_entries.end())
+            return;
+        if (it == m_lastInserted)
+            m_lastInserted = m_entries.end();
+        m_entries.erase(it);
+    }
+
+    Entries m_entries;
+    typename Entries::iterator m_lastInserted = m_entries.end();
     int m_fieldCount = 1;
 };

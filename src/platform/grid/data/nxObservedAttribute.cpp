@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <vector>
 
 #include "platform/grid/data/nxAttributeObserver.h"
 
@@ -10,49 +11,51 @@ void nxObservedAttribute::AttachObserver(nxAttributeObserver* observer)
 {
     if (!observer)
         return;
-    std::lock_guard guard(m_lock);
-    if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
-        m_observers.push_back(observer);
+    std::lock_guard guard(GetLock());
+    m_observers.Add(observer);
 }
 
 void nxObservedAttribute::DetachObserver(nxAttributeObserver* observer)
 {
-    std::lock_guard guard(m_lock);
-    std::erase(m_observers, observer);
+    std::lock_guard guard(GetLock());
+    m_observers.Remove(observer);
 }
 
 bool nxObservedAttribute::HasObservers() const
 {
-    std::lock_guard guard(m_lock);
-    return !m_observers.empty();
+    std::lock_guard guard(GetLock());
+    return !m_observers.IsEmpty();
 }
 
 uint32_t nxObservedAttribute::GetNumberOfObservers() const
 {
-    std::lock_guard guard(m_lock);
-    return static_cast<uint32_t>(m_observers.size());
+    std::lock_guard guard(GetLock());
+    return m_observers.Size();
 }
 
 void nxObservedAttribute::NotifyObservers(nxAttributeChangeBitMask changes, bool extended) const
 {
-    std::lock_guard guard(m_lock);
+    std::lock_guard guard(GetLock());
+    if (m_observers.IsEmpty())
+        return;
     // The observers attached now, each told once, also when one of them detaches
     // itself or another during the walk; one detached by an earlier one is not told.
+    const std::span<nxAttributeObserver* const> attached = m_observers.View();
     constexpr size_t kInline = 8;
     std::array<nxAttributeObserver*, kInline> inlineCopy;
     std::vector<nxAttributeObserver*> largeCopy;
     std::span<nxAttributeObserver*> observers;
-    if (m_observers.size() <= kInline)
+    if (attached.size() <= kInline)
     {
-        std::copy(m_observers.begin(), m_observers.end(), inlineCopy.begin());
-        observers = std::span(inlineCopy.data(), m_observers.size());
+        std::copy(attached.begin(), attached.end(), inlineCopy.begin());
+        observers = std::span(inlineCopy.data(), attached.size());
     }
     else
     {
-        largeCopy = m_observers;
+        largeCopy.assign(attached.begin(), attached.end());
         observers = largeCopy;
     }
     for (nxAttributeObserver* observer : observers)
-        if (std::find(m_observers.begin(), m_observers.end(), observer) != m_observers.end())
+        if (m_observers.Contains(observer))
             observer->OnAttributeChanged(*this, changes, extended);
 }

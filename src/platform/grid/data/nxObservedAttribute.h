@@ -2,22 +2,25 @@
 
 #include <cstdint>
 #include <mutex>
-#include <vector>
 
 #include "platform/grid/data/nxAttribute.h"
+#include "platform/grid/data/nxAttributeObserverList.h"
 
 class nxAttributeObserver;
 
-// An attribute with observers and a lock of its own. Updates hold the lock from
-// the first comparison to the end of the notification.
+// An attribute with observers and a lock. Updates hold the lock from the first
+// comparison to the end of the notification. The lock is the attribute's own,
+// or, for the attributes of rows filled once and kept in great numbers, one
+// shared by address with others (nxSharedLockPool); either way observers are
+// told with it held, and no other attribute's lock is taken while it is.
 class nxObservedAttribute : public nxAttribute
 {
 public:
     ~nxObservedAttribute() override = default;
 
-    void Lock() const { m_lock.lock(); }
-    void Unlock() const { m_lock.unlock(); }
-    std::recursive_mutex& GetLock() const { return m_lock; }
+    virtual std::recursive_mutex& GetLock() const = 0;
+    void Lock() const { GetLock().lock(); }
+    void Unlock() const { GetLock().unlock(); }
 
     // Attaching an observer already attached changes nothing.
     void AttachObserver(nxAttributeObserver* observer);
@@ -31,8 +34,9 @@ public:
 
 protected:
     nxObservedAttribute() = default;
+    nxObservedAttribute(const nxObservedAttribute&) = delete;
+    nxObservedAttribute& operator=(const nxObservedAttribute&) = delete;
 
 private:
-    mutable std::recursive_mutex m_lock;
-    std::vector<nxAttributeObserver*> m_observers;
+    nxAttributeObserverList m_observers;
 };

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <mutex>
-#include <vector>
+#include <span>
 
 #include "platform/grid/data/nxGridDataTypes.h"
 
@@ -14,26 +14,45 @@ class nxObservedAttribute;
 class nxObservedAttributeContainer
 {
 public:
-    nxObservedAttributeContainer() = default;
-    virtual ~nxObservedAttributeContainer() = default;
+    // With a lock of its own; the attributes are registered with AddAttribute.
+    nxObservedAttributeContainer();
+    virtual ~nxObservedAttributeContainer();
     nxObservedAttributeContainer(const nxObservedAttributeContainer&) = delete;
     nxObservedAttributeContainer& operator=(const nxObservedAttributeContainer&) = delete;
 
-    void Lock() const { m_lock.lock(); }
-    void Unlock() const { m_lock.unlock(); }
-    std::recursive_mutex& GetLock() const { return m_lock; }
+    void Lock() const { m_lock->lock(); }
+    void Unlock() const { m_lock->unlock(); }
+    std::recursive_mutex& GetLock() const { return *m_lock; }
 
     void AddAttribute(nxObservedAttribute* attribute);
     void AddAttributes(std::initializer_list<nxObservedAttribute*> attributes);
 
     // Null when the container has no attribute of that id.
     nxObservedAttribute* GetAttribute(nxAttributeID id) const;
-    const std::vector<nxObservedAttribute*>& GetAttributes() const { return m_attributes; }
+    std::span<nxObservedAttribute* const> GetAttributes() const { return {m_attributes, m_count}; }
 
     // Observers over all attributes: 0 when no grid cell shows any of them.
     uint32_t GetNumberOfObservers() const;
+    // Whether any attribute has an observer; stops at the first that has.
+    bool HasObservers() const;
+
+protected:
+    // For rows filled once and kept by the hundred thousand: the lock is shared by
+    // address with other such rows (nxSharedLockPool), and the attributes are
+    // listed once, with _SetAttributes, in storage that the row keeps.
+    struct SharedLock
+    {
+    };
+    explicit nxObservedAttributeContainer(SharedLock);
+    // The list must outlive the container; AddAttribute is not used with it.
+    void _SetAttributes(std::span<nxObservedAttribute* const> attributes);
 
 private:
-    mutable std::recursive_mutex m_lock;
-    std::vector<nxObservedAttribute*> m_attributes;
+    void Reserve(uint32_t capacity);
+
+    std::recursive_mutex* m_lock;
+    nxObservedAttribute* const* m_attributes = nullptr;
+    uint32_t m_count = 0;
+    // 0 while the list is the row's own storage (or empty).
+    uint32_t m_capacity = 0;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -87,4 +88,38 @@ TEST(nxIndexedMap, OpenFieldsBeyondThirtyTwoAreRefused)
     map.SetFieldCount(32);
     map.Insert(key, &key);
     EXPECT_EQ(Visit(map, "*^F1").size(), 1u);
+}
+
+// Keys inserted next to the last one skip the search; any order, with erasures
+// and replacements in between, must still give exactly the map a plain one would.
+TEST(nxIndexedMap, InsertsInAnyOrderAgreeWithAPlainMap)
+{
+    StatusMap map(1);
+    std::map<std::string, std::string*> plain;
+    std::vector<std::string> values(400);
+    unsigned state = 12345;
+    for (size_t step = 0; step < values.size(); ++step)
+    {
+        state = state * 1103515245u + 12345u;
+        // Runs going down, runs going up, then jumps anywhere.
+        const unsigned number = step < 100 ? 1000 - step : step < 200 ? step : (state >> 8) % 300;
+        const std::string key = std::to_string(number);
+        values[step] = key;
+        map.Insert(key, &values[step]);
+        plain[key] = &values[step];
+        if (state % 7 == 0)
+        {
+            map.Erase(key);
+            plain.erase(key);
+        }
+    }
+    std::vector<std::string> expected;
+    for (const auto& [key, value] : plain)
+        expected.push_back(*value);
+    EXPECT_EQ(Visit(map, ""), expected);
+    EXPECT_EQ(map.Size(), plain.size());
+    std::string stranger = "stranger";
+    const std::string someKey = plain.begin()->first;
+    map.EraseIfHeld(someKey, &stranger);
+    EXPECT_NE(map.Find(someKey), nullptr) << "a key now naming another object stays";
 }

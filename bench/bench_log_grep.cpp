@@ -1,0 +1,377 @@
+// The log data side against grep on the same lines, in one run: the lines are
+// written to a temporary file, `grep -E -c` (with -i for a case-insensitive
+// filter) counts the matching lines of it, and the same lines go through the
+// log subscription as messages to the views below. Reported: lines a second for
+// both, their ratio, and the share of lines the views show (which must be the
+// share grep counts). grep runs in the C locale: bytes, as the log filter reads them.
+// Without any view only the store's own rate is reported.
+// The machine may be shared: besides wall-clock rates, the ratio of the CPU time
+// each side spent is reported (ratio_cpu), which others' load does not skew.
+#include <benchmark/benchmark.h>
+
+#include "nxBenchGrid.h"
+
+#include <sys/resource.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <mutex>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "log/nxLogDataInterest.h"
+#include "log/nxLogDataManager.h"
+#include "log/nxLogSubscription.h"
+#include "platform/messaging/nxLogMessage.h"
+#include "platform/service/nxScriptedControlService.h"
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+
+struct nxGrepFilter
+{
+    const char* pattern;
+    bool caseInsensitive;
+};
+
+// About 95 bytes a line; 13% match the first filter below, 16% without regard to case.
+std::string MakeLine(std::mt19937& random)
+{
+    auto number = [&](unsigned below) { return std::to_string(random() % below); };
+    const unsigned kind = random() % 100;
+    if (kind < 30)
+        return "Order " + number(90000) + " filled " + number(5000) + " @ 101." + number(100) +
+               " on XLON for account " + number(9000) + " via gateway ldn-gw-" + number(9) + " session " +
+               number(99);
+    if (kind < 50)
+        return "Quote update for VOD.L bid 71." + number(100) + " ask 71." + number(100) + " size " +
+               number(100000) + " from feed handler mkt-feed-" + number(9) + " seq " + number(1000000);
+    if (kind < 65)
+        return "Heartbeat from gateway ldn-gw-" + number(9) + " received after " + number(90) +
+               "ms, queue depth " + number(500) + ", last order " + number(90000);
+    if (kind < 72)
+        return "error " + number(9000) + " code " + number(99) + ": exchange gateway ldn-gw-" + number(9) +
+               " refused order " + number(90000) + " for account " + number(9000);
+    if (kind < 78)
+        return "error " + number(9000) + " lost connection to exchange gateway ldn-gw-" + number(9) +
+               ", retrying in " + number(30) + "s (attempt " + number(9) + " of 10)";
+    if (kind < 81)
+        return "Error " + number(9000) + " Code " + number(99) + ": market data gap on feed mkt-feed-" +
+               number(9) + ", requesting replay from seq " + number(1000000);
+    if (kind < 86)
+        return "error in risk check for order " + number(90000) + ": credit limit exceeded for account " +
+               number(9000) + ", limit " + number(100000);
+    return "Timeout " + number(900) + "ms waiting for risk check on order " + number(90000) +
+           " from gateway ldn-gw-" + number(9) + ", retrying";
+}
+
+const char* const kApplications[] = {"Pricer", "OrderRouter", "RiskGate", "MarketFeed"};
+const char* const kHosts[] = {"ldn-app-1", "ldn-app-2", "ldn-app-3"};
+
+// The lines, in memory and in a temporary file, made once for every case.
+class nxGrepCorpus
+{
+public:
+    static const nxGrepCorpus& Get(size_t lines)
+    {
+        static std::unique_ptr<nxGrepCorpus> corpus;
+        if (!corpus || corpus->m_lines.size() != lines)
+            corpus.reset(new nxGrepCorpus(lines));
+        return *corpus;
+    }
+    ~nxGrepCorpus() { std::filesystem::remove(m_path); }
+
+    const std::vector<std::string>& Lines() const { return m_lines; }
+    const std::string& Path() const { return m_path; }
+
+private:
+    explicit nxGrepCorpus(size_t lines)
+    {
+        std::mt19937 random(20240611);
+        m_lines.reserve(lines);
+        for (size_t line = 0; line < lines; ++line)
+            m_lines.push_back(MakeLine(random));
+        std::string path = (std::filesystem::temp_directory_path() / "vsm-grep-XXXXXX").string();
+        const int descriptor = mkstemp(path.data());
+        if (descriptor >= 0)
+            close(descriptor);
+        m_path = path;
+        std::ofstream file(m_path, std::ios::binary);
+        for (const std::string& text : m_lines)
+            file << text << '\n';
+    }
+
+    std::vector<std::string> m_lines;
+    std::string m_path;
+};
+
+double ProcessCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// CPU time of the waited-for child processes so far.
+double ChildrenCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    auto seconds = [](const timeval& time)
+    { return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) * 1e-6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Seconds grep takes over the file, wall-clock and CPU (the medians of three
+// runs), and the count it prints; a negative count when grep could not be run.
+struct nxGrepRun
+{
+    double seconds = 0;
+    double cpuSeconds = 0;
+    long count = -1;
+};
+
+nxGrepRun RunGrep(const std::string& path, const nxGrepFilter& filter)
+{
+    const std::string out = path + ".count";
+    const std::string command = std::string("LC_ALL=C grep -E -c ") + (filter.caseInsensitive ? "-i " : "") +
+                                "'" + filter.pattern + "' '" + path + "' > '" + out + "'";
+    std::vector<double> times;
+    std::vector<double> cpuTimes;
+    nxGrepRun run;
+    for (int repeat = 0; repeat < 3; ++repeat)
+    {
+        const auto start = Clock::now();
+        const double cpuStart = ChildrenCpuSeconds();
+        const int status = std::system(command.c_str());
+        times.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+        cpuTimes.push_back(ChildrenCpuSeconds() - cpuStart);
+        if (status != 0 && status != 256) // grep answers 1 when nothing matched
+            return {};
+    }
+    std::ifstream(out) >> run.count;
+    std::filesystem::remove(out);
+    run.seconds = Median(times);
+    run.cpuSeconds = Median(cpuTimes);
+    return run;
+}
+
+// The data side with its views, as bench_log runs it; every so many lines the
+// views are closed and opened again, untimed, so that the store stays small.
+class nxLogFeed
+{
+public:
+    explicit nxLogFeed(std::vector<nxGrepFilter> filters) : m_filters(std::move(filters))
+    {
+        m_manager.Create();
+        OpenViews();
+    }
+    ~nxLogFeed()
+    {
+        CloseViews();
+        m_manager.Destroy();
+    }
+
+    // Feeds the lines through the subscription, timing it; counts the rows the first view showed.
+    void Feed(const std::vector<std::string>& lines)
+    {
+        constexpr size_t kReopenEvery = 100000;
+        for (size_t begin = 0; begin < lines.size(); begin += kReopenEvery)
+        {
+            const size_t end = std::min(lines.size(), begin + kReopenEvery);
+            const auto start = Clock::now();
+            const double cpuStart = ProcessCpuSeconds();
+            for (size_t line = begin; line < end; ++line)
+                File(MakeMessage(line, lines[line]));
+            m_cpuSeconds += ProcessCpuSeconds() - cpuStart;
+            m_seconds += std::chrono::duration<double>(Clock::now() - start).count();
+            CloseViews();
+            OpenViews();
+        }
+    }
+    double Seconds() const { return m_seconds; }
+    double CpuSeconds() const { return m_cpuSeconds; }
+    size_t ShownByFirstView() const { return m_shown; }
+
+private:
+    // Without a view there is no subscription: the message goes to the store as
+    // one would that arrived as the last view closed.
+    void File(nxLogMessage* message)
+    {
+        if (m_subscription)
+        {
+            m_subscription->OnLogMessage(message, nullptr);
+            return;
+        }
+        const std::unique_ptr<nxLogMessage> owned(message);
+        m_manager.OnLogUpdate(*owned, nullptr);
+    }
+
+    static nxLogMessage* MakeMessage(size_t line, const std::string& text)
+    {
+        auto* message = new nxLogMessage();
+        message->SetApplicationName(kApplications[line % std::size(kApplications)]);
+        message->SetHostName(kHosts[line % std::size(kHosts)]);
+        message->SetLogLevel(nxLogLevelEnum(33 + static_cast<uint32_t>(line % 5)));
+        message->SetLogEntry(text);
+        return message;
+    }
+
+    void OpenViews()
+    {
+        for (const nxGrepFilter& filter : m_filters)
+        {
+            auto view = std::make_unique<View>();
+            view->interest.SetFilter(
+                {.regexFilter = filter.pattern, .regexFilterCaseInsensitive = filter.caseInsensitive});
+            view->interest.SetListener(&view->grid);
+            view->interest.AttachToDataManager();
+            m_views.push_back(std::move(view));
+        }
+        std::lock_guard guard(m_manager.GetLock());
+        m_subscription = dynamic_cast<nxLogSubscription*>(
+            m_manager.GetSubscriptionManager().FindSubscription("LogMessage"));
+    }
+    void CloseViews()
+    {
+        if (!m_views.empty())
+            m_shown += m_views.front()->grid.RowCount();
+        for (auto& view : m_views)
+        {
+            {
+                std::lock_guard guard(m_manager.GetLock());
+                view->interest.SetListener(nullptr);
+                view->grid.OnRemoveAllGridDataObjects(view->interest);
+            }
+            view->interest.DetachFromDataManager();
+        }
+        m_views.clear();
+    }
+
+    struct View
+    {
+        nxLogDataInterest interest;
+        nxBenchGrid grid;
+    };
+
+    nxScriptedControlService m_service;
+    nxLogDataManager m_manager;
+    std::vector<nxGrepFilter> m_filters;
+    std::vector<std::unique_ptr<View>> m_views;
+    nxLogSubscription* m_subscription = nullptr;
+    size_t m_shown = 0;
+    double m_seconds = 0;
+    double m_cpuSeconds = 0;
+};
+
+// One run: grep over the file once for each view's filter, one after the other,
+// against the lines through the store with all those views open.
+void CompareWithGrep(benchmark::State& state, std::vector<nxGrepFilter> filters)
+{
+    const nxGrepCorpus& corpus = nxGrepCorpus::Get(static_cast<size_t>(state.range(0)));
+    const double lines = static_cast<double>(corpus.Lines().size());
+    for (auto _ : state)
+    {
+        double grepSeconds = 0;
+        double grepCpuSeconds = 0;
+        long grepCount = 0;
+        for (const nxGrepFilter& filter : filters)
+        {
+            const nxGrepRun run = RunGrep(corpus.Path(), filter);
+            if (run.count < 0)
+            {
+                state.SkipWithError("grep could not be run");
+                return;
+            }
+            grepSeconds += run.seconds;
+            grepCpuSeconds += run.cpuSeconds;
+            if (&filter == &filters.front())
+                grepCount = run.count;
+        }
+        nxLogFeed feed(filters);
+        feed.Feed(corpus.Lines());
+        const double logSeconds = feed.Seconds();
+        state.SetIterationTime(logSeconds);
+        state.counters["log_per_s"] = lines / logSeconds;
+        if (filters.empty())
+            continue;
+        if (static_cast<long>(feed.ShownByFirstView()) != grepCount)
+            state.SkipWithError("the first view does not show the lines grep counts");
+        state.counters["grep_per_s"] = lines / grepSeconds;
+        state.counters["ratio"] = logSeconds / grepSeconds;
+        state.counters["ratio_cpu"] = feed.CpuSeconds() / grepCpuSeconds;
+        state.counters["shown"] = static_cast<double>(grepCount) / lines;
+    }
+}
+
+const nxGrepFilter kErrorCodeOrLost{"error [0-9]+ (code|lost)", false};
+const nxGrepFilter kErrorCodeOrLostAnyCase{"error [0-9]+ (code|lost)", true};
+const nxGrepFilter kAboutHalf{"filled|refused|retrying", false};
+const std::vector<nxGrepFilter> kFourFilters = {{"error|lost", true},
+                                                {"timeout [0-9]+ms", true},
+                                                {"^Order [0-9]+ (filled|rejected)", false},
+                                                {"(gateway|exchange) .*retry", false}};
+
+// The store alone, every message numbered and passed by: what a message costs that no one shows.
+void BM_LogVersusGrep_NoView(benchmark::State& state)
+{
+    CompareWithGrep(state, {});
+}
+void BM_LogVersusGrep_OneView(benchmark::State& state)
+{
+    CompareWithGrep(state, {kErrorCodeOrLost});
+}
+void BM_LogVersusGrep_OneViewAnyCase(benchmark::State& state)
+{
+    CompareWithGrep(state, {kErrorCodeOrLostAnyCase});
+}
+void BM_LogVersusGrep_ViewShowingAboutHalf(benchmark::State& state)
+{
+    CompareWithGrep(state, {kAboutHalf});
+}
+void BM_LogVersusGrep_FourRegexViews(benchmark::State& state)
+{
+    CompareWithGrep(state, kFourFilters);
+}
+} // namespace
+
+BENCHMARK(BM_LogVersusGrep_NoView)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LogVersusGrep_OneView)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LogVersusGrep_OneViewAnyCase)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LogVersusGrep_ViewShowingAboutHalf)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LogVersusGrep_FourRegexViews)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <mutex>
+
+#include "platform/grid/data/nxSharedLockPool.h"
+
+// Where an observed attribute's lock lives: in the pool of attribute locks,
+// chosen by the attribute's address. Costs the attribute no room at all.
+class nxSharedAttributeLock
+{
+public:
+    static std::recursive_mutex& Get(const void* attribute)
+    {
+        return nxSharedLockPool::AttributeLocks().For(attribute);
+    }
+};
