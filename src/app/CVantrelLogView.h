@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QTimer>
+
 #include "log/window/nxLogGridManager.h"
 #include "platform/grid/window/nxGridView.h"
 
@@ -19,4 +21,8 @@ protected:
 
 private:
     void OnFilters();
+    // The log store's row limit and the older rows it has dropped, in the status bar.
+    void ShowStoreLimit();
+
+    QTimer m_storeLimitTimer;
 };
