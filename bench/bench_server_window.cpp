@@ -8,7 +8,6 @@
 // VSM_BENCH_SECONDS shortens the measured time (default 10).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -144,14 +143,3 @@ void BM_ServerWindowInTheMiddle(benchmark::State& state)
 
 BENCHMARK(BM_ServerWindowAtTheTop)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 BENCHMARK(BM_ServerWindowInTheMiddle)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
