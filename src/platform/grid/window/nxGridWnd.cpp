@@ -175,8 +175,6 @@ void nxGridWnd::FlushNow()
     m_flushing = true;
     m_sinceFlush.restart();
     m_anchor = m_followTop ? QPersistentModelIndex() : QPersistentModelIndex(m_view->indexAt(QPoint(0, 0)));
-    if (!m_followTop)
-        m_view->viewport()->setUpdatesEnabled(false);
     QElapsedTimer clock;
     clock.start();
     const CGridFlushResult result = m_manager->Flush(*m_model);
@@ -186,8 +184,6 @@ void nxGridWnd::FlushNow()
     else if (m_anchor.isValid())
         m_view->ShowRowAtTop(m_anchor.row());
     m_anchor = QPersistentModelIndex();
-    if (!m_followTop)
-        m_view->viewport()->setUpdatesEnabled(true);
     m_flushing = false;
     ForgetNewRowsOnScreen();
     AfterFlush(result);
