@@ -127,6 +127,7 @@ bool nxGridWnd::Create()
             {
                 if (!m_flushing)
                     ForgetNewRowsOnScreen();
+                WatchFading();
             });
     connect(m_model, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { OnRowsInserted(first, last); });
@@ -209,16 +210,29 @@ void nxGridWnd::AfterFlush(const CGridFlushResult& result)
         UpdateFindCount();
     if (m_paused)
         UpdateStatusText();
-    if (result.flashed && !m_fadeTimer.isActive())
+    if (result.flashed)
+        WatchFading();
+}
+
+bool nxGridWnd::IsFadingOnScreen() const
+{
+    int first = 0, last = 0;
+    return m_view->VisibleRows(first, last) &&
+           m_manager->HasFadingCells(static_cast<size_t>(first), static_cast<size_t>(last),
+                                     CGridManager::NowMilliseconds());
+}
+
+// Flashes off screen need no ticks (a reader further down would pay a repaint a
+// flush for rows arriving above); a scroll that brings one on screen starts them.
+void nxGridWnd::WatchFading()
+{
+    if (!m_fadeTimer.isActive() && IsFadingOnScreen())
         m_fadeTimer.start();
 }
 
 void nxGridWnd::OnFadeTick()
 {
-    int first = 0, last = 0;
-    if (!m_view->VisibleRows(first, last) ||
-        !m_manager->HasFadingCells(static_cast<size_t>(first), static_cast<size_t>(last),
-                                   CGridManager::NowMilliseconds()))
+    if (!IsFadingOnScreen())
         m_fadeTimer.stop();
     // One last repaint after the fade ends shows the cells at rest.
     m_view->viewport()->update();

@@ -127,6 +127,8 @@ private:
     void ScheduleFlush();
     void AfterFlush(const CGridFlushResult& result);
     void OnFadeTick();
+    bool IsFadingOnScreen() const;
+    void WatchFading();
     void OnScrollAction(int action);
     void OnRowsInserted(int first, int last);
     void SetNewRowsAbove(size_t count);
