@@ -8,17 +8,13 @@
 // VSM_BENCH_SECONDS shortens the measured time (default 10).
 #include <benchmark/benchmark.h>
 
-#include <QEventLoop>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <time.h>
 
-#include <algorithm>
 #include <chrono>
-#include <cstdlib>
 
 #include "app/CVantrelSystemManagerApp.h"
+#include "nxBenchWindow.h"
 #include "platform/grid/nxGridManager.h"
 #include "platform/grid/window/nxGridFrameWnd.h"
 #include "platform/grid/window/nxGridTableModel.h"
@@ -29,37 +25,9 @@
 
 namespace
 {
+using namespace nxBenchWindow;
+
 constexpr uint32_t kApplications = 10000;
-
-double ThreadCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
-
-int MeasuredSeconds()
-{
-    const char* text = std::getenv("VSM_BENCH_SECONDS");
-    const int seconds = text ? std::atoi(text) : 10;
-    return seconds > 0 ? seconds : 10;
-}
-
-void RunEventLoop(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-double Percentile(std::vector<double> values, double share)
-{
-    if (values.empty())
-        return 0.0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1,
-                           static_cast<size_t>(share * static_cast<double>(values.size())))];
-}
 
 // The heaviest layout an operator can choose: every attribute of the status row.
 void ShowEveryStatusColumn(nxGridManager& grid)
