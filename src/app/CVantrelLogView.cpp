@@ -5,10 +5,13 @@
 #include "app/nxSystemManagerIds.h"
 #include "log/nxLogDataInterest.h"
 #include "log/nxLogDataManager.h"
+#include "log/window/CHideRowsDlg.h"
+#include "log/window/nxLogGridWnd.h"
+#include "log/window/nxLogResourceIds.h"
+#include "log/window/nxLogTexts.h"
 #include "log/window/nxRunLogFiltersCommand.h"
 #include "platform/grid/window/nxGridDocument.h"
 #include "platform/grid/window/nxGridWnd.h"
-#include "platform/grid/window/nxGridWndTemplate.h"
 
 namespace
 {
@@ -24,15 +27,14 @@ QString Count(uint64_t count)
 CVantrelLogView::CVantrelLogView()
 {
     MapCommand(nxSystemManagerId::ID_LOG_FILTERS, [this] { OnFilters(); });
+    MapCommand(nxLogResource::ID_HIDE_ROWS, [this] { OnHideRows(); });
     m_storeLimitTimer.setInterval(kStoreLimitPeriodMs);
     connect(&m_storeLimitTimer, &QTimer::timeout, this, &CVantrelLogView::ShowStoreLimit);
 }
 
 nxGridWnd* CVantrelLogView::_CreateGridWndInstance()
 {
-    auto* window = new nxGridWndTemplate<nxLogGridManager, 0>();
-    window->SetPauseAllowed(true);
-    return window;
+    return new nxLogGridWnd();
 }
 
 nxLogGridManager* CVantrelLogView::GetGridManager() const
@@ -58,6 +60,20 @@ void CVantrelLogView::OnFilters()
     nxRunLogFiltersCommand(*this, *GetGridManager(), [this] { GetDocument()->SetModifiedFlag(true); });
 }
 
+void CVantrelLogView::OnHideRows()
+{
+    auto* grid = static_cast<nxLogGridWnd*>(GetGridWnd());
+    nxLogGridManager* manager = GetGridManager();
+    if (!grid || !manager)
+        return;
+    CHideRowsDlg dialog(this, manager->GetHidePatterns(), grid->GetCurrentLogText());
+    if (dialog.DoModal() != IDOK)
+        return;
+    if (manager->SetHidePatterns(dialog.GetPatterns()))
+        GetDocument()->SetModifiedFlag(true);
+    ShowStoreLimit();
+}
+
 void CVantrelLogView::ShowStoreLimit()
 {
     const nxLogDataManager* store = nxLogDataManager::GetInstance();
@@ -69,5 +85,7 @@ void CVantrelLogView::ShowStoreLimit()
     QString note = limit == 0 ? tr("Every row kept") : tr("Keeps %1 rows").arg(Count(limit));
     if (dropped != 0)
         note += tr(", %1 older dropped").arg(Count(dropped));
+    if (const size_t hiding = GetGridManager()->GetHidePatterns().size(); hiding != 0)
+        note += QStringLiteral("   ") + tr(nxLogTexts::HidePatternsNote).arg(hiding);
     grid->SetStatusNote(note);
 }

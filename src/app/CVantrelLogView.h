@@ -7,7 +7,8 @@
 
 // The view of a log window. A new one shows the log through a default filter;
 // one opened from a file keeps the filter stored there. View > Filters edits it.
-// Its grid can be paused.
+// Its grid can be paused, and the grid's context menu hides rows like the
+// selected one (kept with the filter, so saved with the document).
 class CVantrelLogView : public nxGridView
 {
 public:
@@ -21,6 +22,7 @@ protected:
 
 private:
     void OnFilters();
+    void OnHideRows();
     // The log store's row limit and the older rows it has dropped, in the status bar.
     void ShowStoreLimit();
 

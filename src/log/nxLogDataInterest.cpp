@@ -1,9 +1,11 @@
 #include "log/nxLogDataInterest.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "log/nxLogDataManager.h"
 #include "log/nxLogDataObject.h"
+#include "platform/base/nxLog.h"
 #include "platform/base/nxStringHelper.h"
 #include "platform/messaging/nxLogMessage.h"
 #include "platform/xml/nxXMLElement.h"
@@ -18,6 +20,9 @@ constexpr const char* kLogLevelsKey = "LogLevels";
 constexpr const char* kLogLevelKey = "LogLevel";
 constexpr const char* kRegexFilterKey = "RegexFilter";
 constexpr const char* kCaseInsensitiveKey = "RegexFilterCaseInsensitive";
+// The operator's hide patterns come after the filter's keys, and only when there are any.
+constexpr const char* kHidePatternsKey = "HideRowsLike";
+constexpr const char* kHidePatternKey = "Pattern";
 
 nxErrorEnum NoManager()
 {
@@ -46,6 +51,23 @@ private:
     nxXMLElement& m_element;
     bool m_found;
 };
+
+// A pattern the engine refuses is left out with a line in the log: the rest of the
+// document still loads.
+std::vector<std::string> ReadHidePatterns(nxXMLElement& list)
+{
+    std::vector<std::string> patterns;
+    for (pugi::xml_node child : list.GetNode().children(kHidePatternKey))
+    {
+        std::string pattern = nxXMLElement(child).GetValue();
+        if (nxLogRegexFilter(pattern, false).IsValid())
+            patterns.push_back(std::move(pattern));
+        else
+            nxLog(nxLogLevelEnum(nxLogLevel::Warning), "nxLogDataInterest")
+                << "A hide pattern that does not compile was left out: " << pattern;
+    }
+    return patterns;
+}
 } // namespace
 
 nxLogDataInterest::nxLogDataInterest() = default;
@@ -58,6 +80,7 @@ nxLogDataInterest::nxLogDataInterest(const nxLogDataInterest& other) : nxGridDat
     m_applicationName = other.m_applicationName;
     m_logLevels = other.m_logLevels;
     m_regexFilter = other.m_regexFilter;
+    m_hidePatterns = other.m_hidePatterns;
 }
 
 nxLogDataInterest& nxLogDataInterest::operator=(const nxLogDataInterest& other)
@@ -69,6 +92,7 @@ nxLogDataInterest& nxLogDataInterest::operator=(const nxLogDataInterest& other)
     std::string applicationName;
     LogLevelSet logLevels;
     nxLogRegexFilter regexFilter;
+    std::vector<nxLogRegexFilter> hidePatterns;
     {
         std::shared_lock guard(other.m_filterLock);
         hostName = other.m_hostName;
@@ -76,12 +100,14 @@ nxLogDataInterest& nxLogDataInterest::operator=(const nxLogDataInterest& other)
         logLevels = other.m_logLevels;
         // Shares the other's compiled pattern instead of compiling it again.
         regexFilter = other.m_regexFilter;
+        hidePatterns = other.m_hidePatterns;
     }
     std::unique_lock guard(m_filterLock);
     m_hostName = std::move(hostName);
     m_applicationName = std::move(applicationName);
     m_logLevels = std::move(logLevels);
     m_regexFilter = std::move(regexFilter);
+    m_hidePatterns = std::move(hidePatterns);
     return *this;
 }
 
@@ -145,6 +171,36 @@ void nxLogDataInterest::SetRegexFilterCaseInsensitive(bool caseInsensitive)
     AssignRegexFilter(m_regexFilter.GetPattern(), caseInsensitive);
 }
 
+std::vector<std::string> nxLogDataInterest::GetHidePatterns() const
+{
+    std::shared_lock guard(m_filterLock);
+    std::vector<std::string> patterns;
+    for (const nxLogRegexFilter& hide : m_hidePatterns)
+        patterns.push_back(hide.GetPattern());
+    return patterns;
+}
+
+bool nxLogDataInterest::SetHidePatterns(const std::vector<std::string>& patterns)
+{
+    // Compiled before the guard is taken: rows keep flowing meanwhile.
+    std::vector<nxLogRegexFilter> compiled;
+    for (const std::string& pattern : patterns)
+    {
+        nxLogRegexFilter hide(pattern, false);
+        if (!pattern.empty() && hide.IsValid())
+            compiled.push_back(std::move(hide));
+    }
+    std::unique_lock guard(m_filterLock);
+    const bool same =
+        std::equal(compiled.begin(), compiled.end(), m_hidePatterns.begin(), m_hidePatterns.end(),
+                   [](const nxLogRegexFilter& a, const nxLogRegexFilter& b)
+                   { return a.GetPattern() == b.GetPattern(); });
+    if (same)
+        return false;
+    m_hidePatterns = std::move(compiled);
+    return true;
+}
+
 nxLogDataInterest::Filter nxLogDataInterest::GetFilter() const
 {
     std::shared_lock guard(m_filterLock);
@@ -192,6 +248,13 @@ nxErrorEnum nxLogDataInterest::SaveToXML(nxXMLElement& element) const
     if (element.IsValid())
         element.AddChildValue(kCaseInsensitiveKey,
                               nxStringHelper::GetAsString(filter.regexFilterCaseInsensitive));
+    const std::vector<std::string> hidePatterns = GetHidePatterns();
+    if (!hidePatterns.empty() && element.IsValid())
+    {
+        nxXMLElement list = element.AddChildElement(kHidePatternsKey);
+        for (const std::string& pattern : hidePatterns)
+            list.AddChildValue(kHidePatternKey, pattern);
+    }
     return result;
 }
 
@@ -219,6 +282,8 @@ nxErrorEnum nxLogDataInterest::LoadFromXML(nxXMLElement& element)
     if (nxXMLElement child = reader.Next(kCaseInsensitiveKey); child.IsValid())
         nxStringHelper::SetFromString(child.GetValue(), filter.regexFilterCaseInsensitive);
     SetFilter(filter);
+    if (nxXMLElement list = reader.Next(kHidePatternsKey); list.IsValid())
+        SetHidePatterns(ReadHidePatterns(list));
     return result;
 }
 
@@ -262,6 +327,11 @@ bool nxLogDataInterest::IsInterested(const nxLogMessage& message) const
                    [&message]() -> const std::string& { return message.GetHostName(); },
                    [&message] { return nxLogDataObject::FiledLevelOf(message); },
                    [&message]() -> const std::string& { return message.GetLogEntry(); });
+}
+
+bool nxLogDataInterest::IsRegexFilterValid(const std::string& pattern, bool caseInsensitive)
+{
+    return nxLogRegexFilter(pattern, caseInsensitive).IsValid();
 }
 
 bool nxLogDataInterest::IsRegexFilterMatch(const std::string& text, const std::string& pattern,

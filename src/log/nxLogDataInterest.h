@@ -3,6 +3,7 @@
 #include <set>
 #include <shared_mutex>
 #include <string>
+#include <vector>
 
 #include "log/nxLogRegexFilter.h"
 #include "platform/base/nxLogLevelEnum.h"
@@ -51,6 +52,13 @@ public:
     bool GetRegexFilterCaseInsensitive() const;
     void SetRegexFilterCaseInsensitive(bool caseInsensitive);
 
+    // Patterns of rows the operator hid: a row whose log text matches any of them
+    // is not shown, whatever the filter says. Kept apart from the filter's fields,
+    // which the Filters dialog owns.
+    std::vector<std::string> GetHidePatterns() const;
+    // Answers whether the list changed. Patterns that do not compile are left out.
+    bool SetHidePatterns(const std::vector<std::string>& patterns);
+
     Filter GetFilter() const;
     // Answers whether anything changed. The pattern is compiled again only when
     // it or its flag changed.
@@ -62,6 +70,10 @@ public:
     nxErrorEnum SaveToXML(nxXMLElement& element) const override;
     // Missing keys leave their fields alone; level texts that name no level are skipped.
     nxErrorEnum LoadFromXML(nxXMLElement& element) override;
+
+    // Whether the filter's regex engine takes the pattern: the test the dialogs
+    // make before they accept one.
+    static bool IsRegexFilterValid(const std::string& pattern, bool caseInsensitive);
 
     // The test _IsInterested makes of a row, made of the message the row would be
     // filled from, so that the store need not build a row no view shows.
@@ -95,7 +107,15 @@ private:
             return false;
         if (!m_logLevels.empty() && !m_logLevels.contains(logLevel()))
             return false;
-        return m_regexFilter.IsEmpty() || m_regexFilter.IsMatch(logText());
+        if (m_regexFilter.IsEmpty() && m_hidePatterns.empty())
+            return true;
+        const auto& text = logText();
+        if (!m_regexFilter.IsEmpty() && !m_regexFilter.IsMatch(text))
+            return false;
+        for (const nxLogRegexFilter& hide : m_hidePatterns)
+            if (hide.IsMatch(text))
+                return false;
+        return true;
     }
     void AssignRegexFilter(const std::string& pattern, bool caseInsensitive);
 
@@ -105,4 +125,5 @@ private:
     LogLevelSet m_logLevels;
     // The pattern with its flag, compiled.
     nxLogRegexFilter m_regexFilter;
+    std::vector<nxLogRegexFilter> m_hidePatterns;
 };

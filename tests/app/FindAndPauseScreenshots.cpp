@@ -1,8 +1,13 @@
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
+#include "log/window/CHideRowsDlg.h"
+#include "log/window/nxLogResourceIds.h"
 #include "nxAppFixture.h"
+#include "nxDialogOperator.h"
+#include "nxModalDriver.h"
 #include "platform/grid/nxGridManager.h"
 #include "platform/grid/window/nxGridFindBar.h"
 #include "platform/messaging/nxLogMessage.h"
@@ -88,4 +93,23 @@ TEST_F(FindAndPauseScreenshots, DISABLED_RenderTheFindBarAndAPausedLogWindow)
     Grid(log).FlushNow();
     QApplication::processEvents();
     Save(*log, "log-window-paused.png");
+
+    QTest::keyClick(Grid(log).GetTableView(), Qt::Key_Space);
+    Grid(log).GetTableView()->setCurrentIndex(Grid(log).GetModel()->index(1, 0));
+    std::unique_ptr<QMenu> menu = Grid(log).CreateContextMenu();
+    nxModalDriver driver(
+        [&](QWidget* modal)
+        {
+            auto& dialog = dynamic_cast<CHideRowsDlg&>(*modal);
+            nxOperator::Activate(dialog);
+            nxOperator::TypeName(dialog, nxLogResource::IDC_REGEX_FILTER, "Quote gap of [0-9.]+ s");
+            nxOperator::Click(dialog, nxLogResource::IDC_HIDE_ADD);
+            nxOperator::TypeName(dialog, nxLogResource::IDC_REGEX_FILTER, "Order [0-9]+ routed to LSE");
+            Save(dialog, "log-hide-rows.png");
+            dialog.EndDialog(IDCANCEL);
+        });
+    for (QAction* action : menu->actions())
+        if (action->text() == "&Hide Rows Like This...")
+            action->trigger();
+    EXPECT_TRUE(driver.Ran());
 }

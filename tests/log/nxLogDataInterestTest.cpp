@@ -144,3 +144,46 @@ TEST(nxLogDataInterest, LoadingKeepsMissingKeysAndSkipsTextsThatNameNoLevel)
               Filter{.applicationName = "a"})
         << "the host name is looked for after the application name";
 }
+
+TEST(nxLogDataInterest, HidePatternsHideMatchingRowsAreSavedAfterTheFilterAndSkipWhatDoesNotCompile)
+{
+    nxLogDataInterest interest;
+    interest.SetFilter({.regexFilter = "order"});
+    EXPECT_TRUE(interest.SetHidePatterns({"filled$", "", "(", "^order [0-9]+ cancelled"}));
+    EXPECT_EQ((std::vector<std::string>{"filled$", "^order [0-9]+ cancelled"}), interest.GetHidePatterns());
+    EXPECT_FALSE(interest.SetHidePatterns({"filled$", "^order [0-9]+ cancelled"})) << "nothing changed";
+    for (const auto& [text, shown] :
+         std::vector<std::pair<std::string, bool>>{{"order 1 filled", false},
+                                                   {"order 1 filled twice", true},
+                                                   {"order 2 cancelled", false},
+                                                   {"the order 2 cancelled", true},
+                                                   {"quote filled", false}})
+    {
+        EXPECT_EQ(shown, Accepts(interest, {.text = text})) << text;
+        const std::unique_ptr<nxLogMessage> message(MakeLogMessage({.text = text}));
+        EXPECT_EQ(shown, interest.IsInterested(*message)) << "the store's early test agrees: " << text;
+    }
+    EXPECT_EQ(nxLogDataInterest(interest).GetHidePatterns(), interest.GetHidePatterns())
+        << "copies keep them";
+
+    const std::string xml = Saved(interest);
+    EXPECT_NE(xml.find("</RegexFilterCaseInsensitive><HideRowsLike><Pattern>filled$</Pattern><Pattern>^order "
+                       "[0-9]+ cancelled</Pattern></HideRowsLike>"),
+              std::string::npos)
+        << xml;
+    EXPECT_EQ(Saved(nxLogDataInterest()).find("HideRowsLike"), std::string::npos) << "none, no key";
+
+    nxLogCapture log;
+    nxXMLDocument document;
+    ASSERT_TRUE(document
+                    .LoadFromString("<DataInterest><ClassName>nxLogDataInterest</ClassName><RegexFilter>x"
+                                    "</RegexFilter><HideRowsLike><Pattern>a+</Pattern><Pattern>[</Pattern>"
+                                    "</HideRowsLike></DataInterest>")
+                    .IsOK());
+    nxXMLElement root = document.GetRootElement();
+    nxLogDataInterest loaded;
+    ASSERT_TRUE(loaded.LoadFromXML(root).IsOK());
+    EXPECT_EQ("x", loaded.GetRegexFilter());
+    EXPECT_EQ((std::vector<std::string>{"a+"}), loaded.GetHidePatterns());
+    EXPECT_EQ(1u, log.Records().size()) << "the pattern left out is named in the log";
+}

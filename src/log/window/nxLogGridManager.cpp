@@ -126,6 +126,36 @@ void nxLogGridManager::InitializeFilterDialog(CLogFilterDlg& dialog)
     dialog.SetRegexFilterCaseInsensitive(filter.regexFilterCaseInsensitive);
 }
 
+std::string nxLogGridManager::GetLogText(const CGridRow* row) const
+{
+    CGridLockGuard guard(GetRowsLock());
+    const auto* gridRow = dynamic_cast<const nxGridRow*>(row);
+    const auto* object = gridRow ? dynamic_cast<const nxLogDataObject*>(gridRow->GetDataObject()) : nullptr;
+    return object ? object->GetLogText() : std::string();
+}
+
+std::vector<std::string> nxLogGridManager::GetHidePatterns() const
+{
+    CGridLockGuard guard(GetLock());
+    const nxLogDataInterest* interest = GetLogDataInterest();
+    return interest ? interest->GetHidePatterns() : std::vector<std::string>{};
+}
+
+bool nxLogGridManager::SetHidePatterns(const std::vector<std::string>& patterns)
+{
+    nxLogDataInterest* interest = nullptr;
+    {
+        CGridLockGuard guard(GetLock());
+        interest = GetLogDataInterest();
+        if (!interest || !interest->SetHidePatterns(patterns))
+            return false;
+    }
+    // Outside the grid's lock, as for the filter: re-filtering enters the store first.
+    interest->RefreshDataObjectsWithNewFilters(true);
+    DrawDirtyCells();
+    return true;
+}
+
 void nxLogGridManager::ProcessFilterDialogChanges(CLogFilterDlg& dialog)
 {
     nxLogDataInterest* interest = nullptr;

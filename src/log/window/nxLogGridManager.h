@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/grid/nxGridManager.h"
 
 class CLogFilterDlg;
@@ -28,6 +31,15 @@ public:
     // Takes the dialog's values into the view's filter and, only when one of
     // them differs, shows the rows again under the new filter.
     void ProcessFilterDialogChanges(CLogFilterDlg& dialog);
+
+    // The log text of a row on screen; empty when its message is gone.
+    std::string GetLogText(const CGridRow* row) const;
+
+    // The view's hide patterns (none without a filter).
+    std::vector<std::string> GetHidePatterns() const;
+    // Takes the patterns and, only when the list changed, shows the rows again
+    // without those they hide. Answers whether it changed.
+    bool SetHidePatterns(const std::vector<std::string>& patterns);
 
 protected:
     nxGridCell* _CreateCellInstance() override;

@@ -29,4 +29,18 @@ inline constexpr const char* VerdictPlaceholder = "Static";
 inline constexpr const char* Match = "Match";
 inline constexpr const char* NoMatch = "Not a match";
 inline constexpr const char* InvalidVerdict = "Invalid Regular Expression - caught an exception!";
+
+// Hide Rows Like This.
+inline constexpr const char* HideRowsMenuItem = "&Hide Rows Like This...";
+inline constexpr const char* HideRowsCaption = "Hide Rows Like This";
+inline constexpr const char* HidePatternLabel = "&Pattern: rows whose log text matches it are hidden";
+inline constexpr const char* HideAddButton = "&Add";
+inline constexpr const char* HideListLabel = "&Hiding rows like";
+inline constexpr const char* HideRemoveButton = "&Remove";
+inline constexpr const char* HidesSelectedRow = "Hides the selected row";
+inline constexpr const char* KeepsSelectedRow = "Does not hide the selected row";
+inline constexpr const char* HideInvalidVerdict = "Not a valid regular expression";
+inline constexpr const char* HideInvalidPattern = "The pattern is not a valid regular expression. Rows are "
+                                                  "hidden by the same test as the Text Regex Filter.";
+inline constexpr const char* HidePatternsNote = "%1 hide patterns";
 } // namespace nxLogTexts

@@ -10,13 +10,11 @@
 #include "log/nxLogDataInterest.h"
 #include "log/nxLogPipelineFixture.h"
 #include "log/window/nxLogGridManager.h"
+#include "log/window/nxLogGridWnd.h"
 #include "platform/grid/window/nxGridTableModel.h"
 #include "platform/grid/window/nxGridTableView.h"
-#include "platform/grid/window/nxGridWndTemplate.h"
 #include "platform/service/nxScriptedControlService.h"
 #include "status/nxControlDataManager.h"
-
-using nxLogGridWnd = nxGridWndTemplate<nxLogGridManager, 0>;
 
 // A log window shown offscreen as a new log view makes it (with the empty filter),
 // fed by a scripted service.
