@@ -45,6 +45,7 @@ nxLogGridManager* CVantrelLogView::GetGridManager() const
 void CVantrelLogView::OnInitialUpdate()
 {
     nxGridView::OnInitialUpdate();
+    GetGridWnd()->SetContextCommands({nxSystemManagerId::ID_LOG_FILTERS});
     ShowStoreLimit();
     m_storeLimitTimer.start();
     // A workspace's window that was never saved has no path but brings its filter.

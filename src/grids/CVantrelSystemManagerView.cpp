@@ -46,6 +46,10 @@ nxClientServerEnum CVantrelSystemManagerView::GetClientServer() const
 void CVantrelSystemManagerView::OnInitialUpdate()
 {
     nxGridView::OnInitialUpdate();
+    using namespace nxControlCommand;
+    // The Control menu at the row, for the context-menu key as much as the mouse.
+    GetGridWnd()->SetContextCommands({ID_STOP_APPLICATION, 0, ID_CONFIGURE_SCHEDULE_SCHEMES,
+                                      ID_ASSIGN_SCHEDULE, 0, ID_REMOVE_APPLICATION});
     if (GetGridManager()->HasDataInterests())
         return;
     auto* interest = new nxControlDataInterest();

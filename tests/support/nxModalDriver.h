@@ -13,17 +13,21 @@
 // event loop, as an operator would. Make it before the code that opens the window;
 // it stops watching when it goes out of scope. A modal window that it has not
 // acted on within the time limit is closed and the test fails, so no test hangs.
+// Made with Popup, it acts on the next popup menu instead.
 class nxModalDriver
 {
 public:
-    explicit nxModalDriver(std::function<void(QWidget*)> action, int timeoutMs = 5000)
-        : m_state(std::make_shared<State>())
+    struct Popup
     {
-        m_state->before = QApplication::activeModalWidget();
-        m_state->action = std::move(action);
-        m_state->timeoutMs = timeoutMs;
-        m_state->clock.start();
-        Schedule(m_state, 0);
+    };
+
+    explicit nxModalDriver(std::function<void(QWidget*)> action, int timeoutMs = 5000)
+        : nxModalDriver(false, std::move(action), timeoutMs)
+    {
+    }
+    nxModalDriver(Popup, std::function<void(QWidget*)> action, int timeoutMs = 5000)
+        : nxModalDriver(true, std::move(action), timeoutMs)
+    {
     }
     ~nxModalDriver() { m_state->done = true; }
     nxModalDriver(const nxModalDriver&) = delete;
@@ -32,12 +36,29 @@ public:
     bool Ran() const { return m_state->ran; }
 
 private:
+    nxModalDriver(bool popup, std::function<void(QWidget*)> action, int timeoutMs)
+        : m_state(std::make_shared<State>())
+    {
+        m_state->popup = popup;
+        m_state->before = Watched(popup);
+        m_state->action = std::move(action);
+        m_state->timeoutMs = timeoutMs;
+        m_state->clock.start();
+        Schedule(m_state, 0);
+    }
+
+    static QWidget* Watched(bool popup)
+    {
+        return popup ? QApplication::activePopupWidget() : QApplication::activeModalWidget();
+    }
+
     struct State
     {
         QPointer<QWidget> before;
         std::function<void(QWidget*)> action;
         int timeoutMs = 0;
         QElapsedTimer clock;
+        bool popup = false;
         bool done = false;
         bool ran = false;
     };
@@ -51,7 +72,7 @@ private:
     {
         if (state->done)
             return;
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal = Watched(state->popup);
         if (modal && modal != state->before && modal->isVisible())
         {
             state->done = true;

@@ -21,6 +21,7 @@ public:
 
     void Initialize() override;
     void OnCellSelectionChanged(CGridCell* cell, bool selected) override;
+    bool SelectsWholeRows() const override { return false; }
     // Levels 33 to 38: the two lowest levels hidden.
     nxGridDataInterest* CreateDefaultDataInterest() const override;
     bool SupportsColumnFilters(nxAttributeID) const override { return true; }

@@ -47,6 +47,9 @@ public:
     uint32_t GetSelectedRowCount() const;
     // A cell was selected or deselected by the operator; the base selects its whole row.
     virtual void OnCellSelectionChanged(CGridCell* cell, bool selected);
+    // Whether a selection is always of whole rows, as the base makes it; the view then
+    // selects, extends and moves by rows itself.
+    virtual bool SelectsWholeRows() const { return true; }
     void ClearSelection();
     // Told by a row whose first cell was selected or last cell deselected.
     void OnRowSelectionChanged(CGridRow* row, bool selected);

@@ -56,6 +56,15 @@ bool TakesFocus(nxControlKind kind)
 {
     return kind != nxControlKind::Static && kind != nxControlKind::GroupBox;
 }
+
+bool HasMnemonic(const std::string& text)
+{
+    for (size_t at = text.find('&'); at != std::string::npos && at + 1 < text.size();
+         at = text.find('&', at + 2))
+        if (text[at + 1] != '&')
+            return true;
+    return false;
+}
 } // namespace
 
 CDialog::CDialog(const nxDialogTemplate& dialogTemplate, QWidget* parent)
@@ -182,9 +191,13 @@ void CDialog::BuildControls()
     const QRect client = MapDialogRect({0, 0, m_template.width, m_template.height});
     setFixedSize(client.size());
     QWidget* previous = nullptr;
+    // A label's mnemonic goes to the control after it that takes the focus.
+    QLabel* labelWaiting = nullptr;
     for (const nxDialogControl& control : m_template.controls)
     {
         QWidget* widget = MakeControl(control);
+        if (control.kind == nxControlKind::Static && HasMnemonic(control.text))
+            labelWaiting = qobject_cast<QLabel*>(widget);
         widget->setProperty("dlgCtrlId", control.id);
         QRect geometry = MapDialogRect(control.rect);
         // A drop-down's height in a template includes its list; the closed box has its own.
@@ -197,6 +210,9 @@ void CDialog::BuildControls()
         Connect(control, widget);
         if (TakesFocus(control.kind))
         {
+            if (labelWaiting)
+                labelWaiting->setBuddy(widget);
+            labelWaiting = nullptr;
             if (previous)
                 QWidget::setTabOrder(previous, widget);
             previous = widget;

@@ -109,6 +109,30 @@ TEST(CDialog, FocusAndTabOrderFollowTheTemplateSkippingLabels)
     EXPECT_EQ(dialog.GetDlgItem(IDOK), afterCheck);
 }
 
+TEST(CDialog, ALabelsMnemonicGoesToTheNextControlThatTakesTheFocus)
+{
+    using K = nxControlKind;
+    CDialog dialog({79,
+                    "Mnemonics",
+                    160,
+                    60,
+                    {{-1, K::Static, "&Pattern", {5, 5, 40, 8}},
+                     {-1, K::Static, "a note", {5, 15, 40, 8}},
+                     {1000, K::Edit, "", {50, 5, 100, 14}},
+                     {-1, K::Static, "Fish && &Chips", {5, 25, 40, 8}},
+                     {1001, K::ListBox, "", {50, 25, 100, 20}},
+                     {IDOK, K::DefPushButton, "OK", {5, 45, 40, 14}}}},
+                   nullptr);
+    dialog.Create();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.GetDlgItem(IDOK)->setFocus();
+    QTest::keyClick(&dialog, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(dialog.GetDlgItem(1001), QApplication::focusWidget());
+    QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(dialog.GetDlgItem(1000), QApplication::focusWidget()) << "past a label without a mnemonic";
+}
+
 TEST(CDialog, EnterRunsOKWhichMayRefuseAndEscapeCancels)
 {
     SampleDlg dialog;

@@ -75,6 +75,13 @@ void nxGridItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     }
     if (look.bidPriceDraw != nxBidPriceDrawType::None)
         DrawBidPrice(*painter, option.rect, look);
+    if (option.state & QStyle::State_HasFocus)
+    {
+        // The keyboard's cell, visible on any highlight.
+        painter->setPen(QPen(text, 1, Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    }
     QFont font = option.font;
     font.setItalic(look.italic);
     painter->setFont(font);

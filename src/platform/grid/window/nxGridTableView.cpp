@@ -1,6 +1,8 @@
 #include "platform/grid/window/nxGridTableView.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -20,7 +22,8 @@ nxGridTableView::nxGridTableView(nxGridTableModel& model, QWidget* parent)
     : QTableView(parent), m_model(model), m_manager(model.GetManager())
 {
     setModel(&model);
-    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionBehavior(m_manager.SelectsWholeRows() ? QAbstractItemView::SelectRows
+                                                      : QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -61,6 +64,52 @@ bool nxGridTableView::VisibleRows(int& first, int& last) const
     if (last < 0)
         last = rows - 1;
     return first <= last;
+}
+
+bool nxGridTableView::event(QEvent* event)
+{
+    // Some platforms also send a context-menu event for the key: the key press has it.
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard)
+    {
+        event->accept();
+        return true;
+    }
+    return QTableView::event(event);
+}
+
+void nxGridTableView::keyPressEvent(QKeyEvent* event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey)
+    {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const QModelIndex current = currentIndex();
+    QPoint position(0, 0);
+    if (current.isValid())
+    {
+        scrollTo(current);
+        const QRect cell = visualRect(current);
+        position = QPoint(cell.left() + cell.height(), cell.center().y());
+    }
+    emit customContextMenuRequested(position);
+}
+
+QModelIndex nxGridTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    if ((cursorAction == MoveHome || cursorAction == MoveEnd) && m_model.rowCount() > 0)
+    {
+        int column = currentIndex().column();
+        for (int place = 0; column < 0 && place < horizontalHeader()->count(); ++place)
+            if (!horizontalHeader()->isSectionHidden(horizontalHeader()->logicalIndex(place)))
+                column = horizontalHeader()->logicalIndex(place);
+        return m_model.index(cursorAction == MoveHome ? 0 : m_model.rowCount() - 1, column);
+    }
+    return QTableView::moveCursor(cursorAction, modifiers);
 }
 
 void nxGridTableView::paintEvent(QPaintEvent* event)

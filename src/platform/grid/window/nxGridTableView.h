@@ -9,7 +9,8 @@ class nxGridTableModel;
 // The table of a grid window: fixed row height, no row header, movable columns,
 // no resizing to contents. It draws over the cells what belongs to the grid as a
 // whole: the frame around multiple selections and the warning wash. While a
-// mouse button is down, rows whose keys change keep their places.
+// mouse button is down, rows whose keys change keep their places. The context-menu
+// key and Shift+F10 open the context menu at the current cell.
 class nxGridTableView : public QTableView
 {
     Q_OBJECT
@@ -31,6 +32,10 @@ public:
     bool VisibleRows(int& first, int& last) const;
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Home and End go to the first and last row, keeping the column.
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -33,6 +33,7 @@
 #include "platform/grid/window/nxGridApp.h"
 #include "platform/grid/window/nxGridCsvExport.h"
 #include "platform/grid/window/nxGridFindBar.h"
+#include "platform/grid/window/nxGridFrameWnd.h"
 #include "platform/grid/window/nxGridItemDelegate.h"
 #include "platform/grid/window/nxGridPrinter.h"
 #include "platform/grid/window/nxGridTableModel.h"
@@ -704,6 +705,7 @@ void nxGridWnd::UpdateFindCount()
 std::unique_ptr<QMenu> nxGridWnd::CreateContextMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
+    AddContextCommands(*menu);
     QAction* find = menu->addAction(tr("Find..."), this, &nxGridWnd::OpenFind);
     find->setShortcut(QKeySequence::Find);
     QAction* next = menu->addAction(tr("Find Next"), this, &nxGridWnd::FindNext);
@@ -721,6 +723,21 @@ std::unique_ptr<QMenu> nxGridWnd::CreateContextMenu()
         pause->setShortcut(QKeySequence(Qt::Key_Space));
     }
     return menu;
+}
+
+void nxGridWnd::AddContextCommands(QMenu& menu)
+{
+    auto* frame = qobject_cast<nxGridFrameWnd*>(window());
+    if (!frame || m_contextCommands.empty())
+        return;
+    // The same actions as the menu bar's: enabled, greyed and worded alike.
+    frame->UpdateAllCommands();
+    for (unsigned id : m_contextCommands)
+        if (id == 0)
+            menu.addSeparator();
+        else if (QAction* action = frame->GetCommandAction(id))
+            menu.addAction(action);
+    menu.addSeparator();
 }
 
 void nxGridWnd::ShowContextMenu(const QPoint& position)

@@ -103,6 +103,9 @@ public:
     void OnExport();
     // The grid's context menu; the caller runs or inspects it.
     virtual std::unique_ptr<QMenu> CreateContextMenu();
+    // Commands of the frame's menus that the context menu offers first, as the menus
+    // show them (0 for a separator); ids the frame has no action for are left out.
+    void SetContextCommands(std::vector<unsigned> ids) { m_contextCommands = std::move(ids); }
 
     // How long each flush took, in milliseconds, since the last reset.
     const std::vector<double>& GetFlushDurations() const { return m_flushDurations; }
@@ -141,6 +144,7 @@ private:
     void OnSectionMoved();
     void OnDoubleClicked();
     void ShowHeaderMenu(const QPoint& position);
+    void AddContextCommands(QMenu& menu);
     void ShowContextMenu(const QPoint& position);
     void CreateFind();
     void ConnectFindToModel();
@@ -175,6 +179,7 @@ private:
     bool m_flushing = false;
     bool m_flushHeld = false;
     bool m_pauseAllowed = false;
+    std::vector<unsigned> m_contextCommands;
     bool m_paused = false;
     QString m_statusText;
     QString m_statusNote;

@@ -296,6 +296,7 @@ class CellSelectingGrid : public nxTestGridManager
 public:
     using nxTestGridManager::nxTestGridManager;
     void OnCellSelectionChanged(CGridCell* cell, bool selected) override { cell->Selected(selected); }
+    bool SelectsWholeRows() const override { return false; }
 };
 } // namespace
 
