@@ -38,7 +38,10 @@ bool nxDBusDesktopNotifier::Connect()
         }
     }
     if (!m_bus.isConnected())
-        ReportUnavailable("no session bus (" + m_bus.lastError().message() + ")");
+    {
+        const QString why = m_bus.lastError().message();
+        ReportUnavailable(why.isEmpty() ? QStringLiteral("no session bus") : "no session bus (" + why + ")");
+    }
     return m_bus.isConnected();
 }
 
