@@ -9,7 +9,6 @@
 #include "nxDesktopNotifierRecorder.h"
 #include "platform/grid/window/CCustomizeViewDlg.h"
 #include "platform/grid/window/CCustomizeViewUpdatesPropertyPage.h"
-#include "platform/xml/nxXMLDocument.h"
 
 namespace
 {
@@ -36,19 +35,10 @@ protected:
         EXPECT_EQ(Grid().AreDesktopNotificationsEnabled(), expectedAfter);
     }
 
-    static std::string Save(const nxServerControlGridManager& grid)
+    // The image of servers A, B and N, each with its expected status.
+    void Image(uint32_t a, uint32_t b, uint32_t n = kMissing)
     {
-        nxXMLDocument document("Grid");
-        nxXMLElement root = document.GetRootElement();
-        EXPECT_TRUE(grid.SaveToXML(root).IsOK());
-        return document.SaveToString();
-    }
-    static void Load(nxServerControlGridManager& grid, const std::string& text)
-    {
-        nxXMLDocument document;
-        ASSERT_TRUE(document.LoadFromString(text).IsOK());
-        nxXMLElement root = document.GetRootElement();
-        EXPECT_TRUE(grid.LoadFromXML(root).IsOK());
+        Batch({{.id = "A", .expected = a}, {.id = "B", .expected = b}, {.id = "N", .expected = n}});
     }
 
     nxDesktopNotifierRecorder m_shown;
@@ -57,46 +47,33 @@ protected:
 
 TEST_F(Notifications, OffByDefaultThenOncePerApplicationPerMinuteAndAnotherAtOnce)
 {
-    Batch({{.id = "A", .expected = kOK}, {.id = "B", .expected = kOK}});
-    Batch({{.id = "A", .expected = kMissing}, {.id = "B", .expected = kUnexpected}});
-    Batch(
-        {{.id = "A", .expected = kOK}, {.id = "B", .expected = kMissing}, {.id = "N", .expected = kMissing}});
+    Image(kOK, kOK);
+    Image(kMissing, kUnexpected);
+    Image(kOK, kMissing);
     EXPECT_EQ(m_shown.Count(), 0u) << "off by default";
 
     ClickCheckboxAndApply(true);
-    EXPECT_EQ(m_shown.Count(), 0u) << "B and N were already missing when switched on";
-    Batch({{.id = "A", .expected = kMissing},
-           {.id = "B", .expected = kMissing},
-           {.id = "N", .expected = kMissing}});
+    EXPECT_EQ(m_shown.Count(), 0u) << "B and N were missing already when switched on";
+    Image(kMissing, kMissing);
     ASSERT_EQ(m_shown.Count(), 1u);
     EXPECT_EQ(m_shown.Shown()[0].title, "Application missing");
     EXPECT_EQ(m_shown.Shown()[0].body, "A (App-A) on host1");
-
-    Batch({{.id = "A", .expected = kUnexpected},
-           {.id = "B", .expected = kMissing},
-           {.id = "N", .expected = kMissing}});
+    Image(kUnexpected, kMissing);
     EXPECT_EQ(m_shown.Count(), 1u) << "A again within the minute";
     m_clock.AdvanceSeconds(30);
-    Batch({{.id = "A", .expected = kMissing},
-           {.id = "B", .expected = kUnexpected},
-           {.id = "N", .expected = kMissing}});
+    Image(kMissing, kUnexpected);
     ASSERT_EQ(m_shown.Count(), 2u) << "another application at once";
     EXPECT_EQ(m_shown.Shown()[1].title, "Unexpected application");
     m_clock.AdvanceSeconds(31);
-    Batch({{.id = "A", .expected = kUnexpected},
-           {.id = "B", .expected = kUnexpected},
-           {.id = "N", .expected = kMissing}});
-    ASSERT_EQ(m_shown.Count(), 3u) << "a minute after A's first";
-    EXPECT_EQ(m_shown.Shown()[2].body, "A (App-A) on host1");
-
-    // An application turning up unexpected is a change seen while open.
+    Image(kUnexpected, kUnexpected);
+    EXPECT_EQ(m_shown.Bodies(),
+              (std::vector<std::string>{"A (App-A) on host1", "B (App-B) on host1", "A (App-A) on host1"}));
     m_clock.AdvanceSeconds(61);
     Batch({{.id = "A", .expected = kUnexpected}, {.id = "C", .expected = kUnexpected}});
-    EXPECT_EQ(m_shown.Bodies().back(), "C (App-C) on host1");
-    EXPECT_EQ(m_shown.Count(), 4u);
+    EXPECT_EQ(m_shown.Bodies().back(), "C (App-C) on host1") << "turning up unexpected is a change too";
 
     ClickCheckboxAndApply(false);
-    Batch({{.id = "A", .expected = kOK}, {.id = "C", .expected = kMissing}});
+    Image(kMissing, kOK);
     EXPECT_EQ(m_shown.Count(), 4u);
 }
 
@@ -154,29 +131,4 @@ TEST_F(Notifications, AClickBringsTheMinimisedWindowForwardWithTheRowSelectedAnd
     // A window closed meanwhile: the click does nothing.
     m_window.reset();
     m_shown.Click(0);
-}
-
-TEST_F(Notifications, TheSettingSurvivesASaveAndALayoutWithoutItLoadsUnchanged)
-{
-    const std::string without = Save(Grid());
-    EXPECT_EQ(without.find("DesktopNotifications"), std::string::npos) << "off saves as before";
-    nxServerControlGridManager plain(nullptr);
-    plain.Initialize();
-    Load(plain, without);
-    EXPECT_FALSE(plain.AreDesktopNotificationsEnabled());
-    EXPECT_EQ(Save(plain), without);
-
-    ClickCheckboxAndApply(true);
-    const std::string with = Save(Grid());
-    nxServerControlGridManager reopened(nullptr);
-    reopened.Initialize();
-    Load(reopened, with);
-    EXPECT_TRUE(reopened.AreDesktopNotificationsEnabled());
-
-    std::string garbled = with;
-    garbled.replace(garbled.find(">1</DesktopNotifications>"), 2, ">maybe");
-    nxServerControlGridManager refused(nullptr);
-    refused.Initialize();
-    Load(refused, garbled);
-    EXPECT_FALSE(refused.AreDesktopNotificationsEnabled()) << "not understood: stays off";
 }

@@ -31,7 +31,6 @@ public:
         if (index < m_shown.size() && m_shown[index].onClicked)
             m_shown[index].onClicked();
     }
-    void Clear() { m_shown.clear(); }
 
 private:
     std::vector<nxDesktopNotification> m_shown;

@@ -60,36 +60,6 @@ TEST(nxGridNotificationLimiter, OncePerSubjectPerMinuteEvenAfterForgettingManySu
     EXPECT_LT(limiter.GetRememberedCount(), 2100u) << "the S subjects were forgotten";
 }
 
-TEST(nxGridNotifications, QueuedOnlyWhileOnBoundedAndSwitchingOffDropsWhatWaits)
-{
-    nxGridNotifications notifications(std::make_unique<EveryChange>());
-    Row a("A"), b("B");
-    EXPECT_FALSE(notifications.OnChanged(a)) << "off";
-    notifications.SetEnabled(true);
-    EXPECT_FALSE(notifications.OnAdded(a, true)) << "a snapshot's row";
-    EXPECT_TRUE(notifications.OnChanged(a));
-    EXPECT_TRUE(notifications.OnChanged(a));
-    EXPECT_TRUE(notifications.OnAdded(b, false));
-    const std::vector<nxGridNotification> taken = notifications.Take(0);
-    ASSERT_EQ(taken.size(), 2u) << "A's second within the minute is dropped";
-    EXPECT_EQ(taken[0].subject, "A");
-    EXPECT_EQ(taken[1].subject, "B");
-    EXPECT_EQ(notifications.RowKeyOf(b), "B");
-
-    notifications.OnChanged(a);
-    notifications.SetEnabled(false);
-    notifications.SetEnabled(true);
-    EXPECT_TRUE(notifications.Take(kSecond * 120).empty());
-
-    std::vector<std::unique_ptr<Row>> many;
-    for (size_t index = 0; index < nxGridNotifications::MaxWaiting + 10; ++index)
-    {
-        many.push_back(std::make_unique<Row>("R" + std::to_string(index)));
-        notifications.OnChanged(*many.back());
-    }
-    EXPECT_EQ(notifications.Take(kSecond * 240).size(), nxGridNotifications::MaxWaiting);
-}
-
 TEST(nxGridNotifications, TheDataThreadFeedsWhileTheInterfaceThreadSwitchesAndTakes)
 {
     nxGridNotifications notifications(std::make_unique<EveryChange>());
@@ -110,14 +80,10 @@ TEST(nxGridNotifications, TheDataThreadFeedsWhileTheInterfaceThreadSwitchesAndTa
             }
             done = true;
         });
-    size_t taken = 0;
     for (int64_t now = 0; !done; now += kSecond * 61)
     {
         notifications.SetEnabled(now % 3 != 0);
-        taken += notifications.Take(now).size();
+        EXPECT_LE(notifications.Take(now).size(), nxGridNotifications::MaxWaiting);
     }
     data.join();
-    notifications.SetEnabled(true);
-    taken += notifications.Take(kSecond * 1'000'000).size();
-    EXPECT_LE(taken, 2000u);
 }
