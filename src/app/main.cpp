@@ -6,6 +6,7 @@
 
 #include "app/CVantrelSystemManagerApp.h"
 #include "app/nxCommandLine.h"
+#include "app/nxDBusDesktopNotifier.h"
 #include "app/nxDataFolders.h"
 #include "app/nxScreenshotRun.h"
 #include "app/nxSystemManagerIds.h"
@@ -87,5 +88,9 @@ int main(int argc, char** argv)
         return status;
     }
     service.Start();
-    return theApp.Run();
+    nxDBusDesktopNotifier notifier;
+    nxDesktopNotifier::Install(&notifier);
+    const int status = theApp.Run();
+    nxDesktopNotifier::Install(nullptr);
+    return status;
 }

@@ -1,6 +1,7 @@
 #include "grids/nxServerControlGridManager.h"
 
 #include "grids/CCustomizeViewSystemManagerHighlightsPropertyPage.h"
+#include "grids/nxExpectedStatusNotificationSource.h"
 #include "platform/grid/CGridCell.h"
 #include "platform/grid/CGridRow.h"
 #include "platform/grid/data/CGridLockGuard.h"
@@ -47,4 +48,9 @@ bool nxServerControlGridManager::_CheckIfShouldShowWarningAlphaBlend() const
             return true;
     }
     return false;
+}
+
+std::unique_ptr<nxGridNotificationSource> nxServerControlGridManager::_CreateNotificationSource()
+{
+    return std::make_unique<nxExpectedStatusNotificationSource>();
 }

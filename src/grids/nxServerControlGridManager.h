@@ -4,8 +4,9 @@
 #include "platform/grid/data/CGridLock.h"
 
 // The grid of the server applications view. It washes the grid with the warning
-// overlay while a row is late, unexpected or missing, and adds the "Highlights"
-// page to the customise-view dialog.
+// overlay while a row is late, unexpected or missing, adds the "Highlights"
+// page to the customise-view dialog, and can notify the desktop of applications
+// turning Missing or Unexpected.
 class nxServerControlGridManager : public nxControlGridManager
 {
 public:
@@ -20,6 +21,8 @@ public:
 protected:
     // True when a row's first cell carries the late-heartbeat, "Unexpected" or "Missing" highlight.
     bool _CheckIfShouldShowWarningAlphaBlend() const;
+    // Applications turning Missing or Unexpected.
+    std::unique_ptr<nxGridNotificationSource> _CreateNotificationSource() override;
 
 private:
     mutable CGridLock m_warningLock;

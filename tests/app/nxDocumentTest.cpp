@@ -140,6 +140,40 @@ TEST_F(Documents, ASavedDocumentReopensWithItsInterestColumnsAndSort)
     EXPECT_EQ(0u, m_boxes.Count());
 }
 
+TEST_F(Documents, DesktopNotificationsSurviveASaveAndReopenAndAreAbsentWhileOff)
+{
+    for (unsigned type : {Servers, Log})
+        for (bool on : {false, true})
+        {
+            nxGridFrameWnd* frame = Open(type);
+            Manager(frame).SetDesktopNotificationsEnabled(on);
+            const std::string path = PathOf(("notify" + std::to_string(type) + (on ? "on" : "off") +
+                                             Template(type).GetDocStringField(CMultiDocTemplate::filterExt))
+                                                .c_str());
+            ASSERT_TRUE(frame->GetActiveDocument()->DoSave(path));
+            EXPECT_EQ(ReadFile(path).find("DesktopNotifications") != std::string::npos, on) << path;
+            CloseAndForget(frame);
+            nxGridFrameWnd* reopened = m_app->OpenDocumentFile(path);
+            ASSERT_NE(nullptr, reopened) << path;
+            EXPECT_EQ(Manager(reopened).AreDesktopNotificationsEnabled(), on) << path;
+            CloseAndForget(reopened);
+            if (!on)
+                continue;
+            // A value it does not understand leaves them off and the rest of the document as it was.
+            std::string text = ReadFile(path);
+            text.replace(text.find(">1</DesktopNotifications>"), 2, ">maybe");
+            QFile file(QString::fromStdString(path));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(text.data(), static_cast<qint64>(text.size()));
+            file.close();
+            reopened = m_app->OpenDocumentFile(path);
+            ASSERT_NE(nullptr, reopened) << path;
+            EXPECT_FALSE(Manager(reopened).AreDesktopNotificationsEnabled());
+            CloseAndForget(reopened);
+        }
+    EXPECT_EQ(0u, m_boxes.Count());
+}
+
 TEST_F(Documents, SaveAsAsksForANameAndAddsTheExtension)
 {
     nxGridFrameWnd* frame = Frame(Servers);

@@ -3,6 +3,7 @@
 #include "log/nxLogDataInterest.h"
 #include "log/nxLogDataObject.h"
 #include "log/window/CLogFilterDlg.h"
+#include "log/window/nxCriticalLogNotificationSource.h"
 #include "platform/grid/CGridCell.h"
 #include "platform/grid/CGridStringStyle.h"
 #include "platform/grid/data/CGridLockGuard.h"
@@ -104,6 +105,11 @@ bool nxLogGridManager::_ShouldPlayUpdateSoundForNewGridDataObject(const nxGridDa
 {
     const auto* row = dynamic_cast<const nxLogDataObject*>(object);
     return row && row->GetLogLevel() == nxLogLevelEnum(kSoundLevel);
+}
+
+std::unique_ptr<nxGridNotificationSource> nxLogGridManager::_CreateNotificationSource()
+{
+    return std::make_unique<nxCriticalLogNotificationSource>();
 }
 
 nxLogDataInterest* nxLogGridManager::GetLogDataInterest() const

@@ -51,6 +51,7 @@ protected:
     void _CreateEventToResponseMapper() override;
     bool _CanAddGridDataObject(const nxGridDataObject* object) const override;
     bool _ShouldPlayUpdateSoundForNewGridDataObject(const nxGridDataObject* object) const override;
+    std::unique_ptr<nxGridNotificationSource> _CreateNotificationSource() override;
 
 private:
     // The view's filter: the first interest, when it is a log one (manager lock).

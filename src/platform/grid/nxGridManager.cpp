@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "platform/base/nxLog.h"
+#include "platform/base/nxSteadyClock.h"
 #include "platform/base/nxStringHelper.h"
 #include "platform/grid/data/CGridLockGuard.h"
 #include "platform/grid/data/nxAttributeCatalogue.h"
@@ -17,6 +18,8 @@
 #include "platform/grid/nxGridColumn.h"
 #include "platform/grid/nxGridCreationTemplate.h"
 #include "platform/grid/nxGridEventToResponseMapper.h"
+#include "platform/grid/nxGridNotificationSource.h"
+#include "platform/grid/nxGridNotifications.h"
 #include "platform/grid/nxGridRow.h"
 #include "platform/grid/nxGridSortOptions.h"
 #include "platform/xml/nxXMLElement.h"
@@ -24,6 +27,7 @@
 namespace
 {
 constexpr const char* kLogSource = "nxGridManager";
+constexpr const char* kDesktopNotificationsKey = "DesktopNotifications";
 
 struct PageProviderSlot
 {
@@ -77,6 +81,8 @@ void nxGridManager::Initialize()
     _CreateGridCreationTemplate();
     BuildColumnsFromTemplate();
     _CustomizeCustomStyles(GetStyleManager());
+    if (std::unique_ptr<nxGridNotificationSource> source = _CreateNotificationSource())
+        m_notifications = std::make_unique<nxGridNotifications>(std::move(source));
     ApplySortOptions();
     m_initialized = true;
 }
@@ -147,6 +153,11 @@ void nxGridManager::_CreateGridCreationTemplate()
     SetGridCreationTemplate(new nxGridCreationTemplate());
 }
 
+std::unique_ptr<nxGridNotificationSource> nxGridManager::_CreateNotificationSource()
+{
+    return nullptr;
+}
+
 void nxGridManager::_CreateEventToResponseMapper()
 {
     CGridLockGuard guard(GetLock());
@@ -204,6 +215,8 @@ void nxGridManager::OnAddGridDataObject(nxGridDataInterest&, nxGridDataObject* o
         return;
     m_dataManager.store(object->GetDataManager(), std::memory_order_release);
     const bool sound = !snapshot && _ShouldPlayUpdateSoundForNewGridDataObject(object);
+    if (m_notifications && m_notifications->OnAdded(*object, snapshot))
+        _RequestWake();
     CGridLockGuard rows(GetRowsLock());
     if (m_objectRows.count(object))
         return;
@@ -222,6 +235,8 @@ void nxGridManager::OnAddGridDataObject(nxGridDataInterest&, nxGridDataObject* o
 
 void nxGridManager::OnRemoveGridDataObject(nxGridDataInterest&, nxGridDataObject* object)
 {
+    if (m_notifications && object)
+        m_notifications->OnRemoved(*object);
     CGridLockGuard rows(GetRowsLock());
     const auto found = m_objectRows.find(object);
     if (found == m_objectRows.end())
@@ -237,8 +252,16 @@ void nxGridManager::OnRemoveAllGridDataObjects(nxGridDataInterest&)
     ReleaseAllRows();
 }
 
+void nxGridManager::OnGridDataObjectChanged(nxGridDataInterest&, nxGridDataObject* object)
+{
+    if (m_notifications && object && m_notifications->OnChanged(*object))
+        _RequestWake();
+}
+
 void nxGridManager::ReleaseAllRows()
 {
+    if (m_notifications)
+        m_notifications->OnRemovedAll();
     CGridLockGuard rows(GetRowsLock());
     for (auto& [object, row] : m_objectRows)
     {
@@ -442,6 +465,48 @@ void nxGridManager::SetEventToResponseMapper(nxGridEventToResponseMapper* mapper
     m_eventMapper.reset(mapper);
 }
 
+bool nxGridManager::AreDesktopNotificationsEnabled() const
+{
+    return m_notifications && m_notifications->IsEnabled();
+}
+
+void nxGridManager::SetDesktopNotificationsEnabled(bool enabled)
+{
+    if (!m_notifications || enabled == m_notifications->IsEnabled())
+        return;
+    m_notifications->SetEnabled(enabled);
+    if (!enabled)
+        return;
+    // What the rows are now is what they were when the operator switched it on.
+    CGridLockGuard rows(GetRowsLock());
+    for (const auto& [object, row] : m_objectRows)
+        m_notifications->OnAdded(*object, true);
+}
+
+std::vector<nxGridNotification> nxGridManager::TakeDesktopNotifications()
+{
+    if (!m_notifications)
+        return {};
+    return m_notifications->Take(nxSteadyClock::NowNanoseconds());
+}
+
+std::optional<size_t>
+nxGridManager::FindDisplayRowOfNotification(const nxGridNotification& notification) const
+{
+    if (!m_notifications)
+        return std::nullopt;
+    CGridLockGuard rows(GetRowsLock());
+    const std::vector<CGridRow*>& order = GetRowsInDisplayOrder();
+    for (size_t index = 0; index < order.size(); ++index)
+    {
+        const auto* row = dynamic_cast<const nxGridRow*>(order[index]);
+        const nxGridDataObject* object = row ? row->GetDataObject() : nullptr;
+        if (object && m_notifications->RowKeyOf(*object) == notification.rowKey)
+            return index;
+    }
+    return std::nullopt;
+}
+
 void nxGridManager::SetStyleManager(const CGridStyleManager& styles)
 {
     GetStyleManager() = styles;
@@ -539,6 +604,9 @@ nxErrorEnum nxGridManager::SaveToXML(nxXMLElement& element) const
     nxXMLElement styles = element.AddChildElement("StyleManager");
     GetStyleManager().SaveToXML(styles);
     SaveInterestsToXML(element);
+    // Only when on, so that a grid that never had them saves as it always did.
+    if (AreDesktopNotificationsEnabled())
+        element.AddChildValue(kDesktopNotificationsKey, "1");
     return {};
 }
 
@@ -555,7 +623,18 @@ nxErrorEnum nxGridManager::LoadFromXML(nxXMLElement& element)
         SetStyleManager(loaded);
     }
     LoadInterestsFromXML(element);
+    LoadDesktopNotificationsFromXML(element);
     return {};
+}
+
+void nxGridManager::LoadDesktopNotificationsFromXML(nxXMLElement& element)
+{
+    bool enabled = false;
+    nxXMLElement key = element.GetFirstChildElement(kDesktopNotificationsKey);
+    if (key.IsValid() && !nxStringHelper::SetFromString(key.GetValue(), enabled))
+        Warning() << "Grid layout: desktop notifications stay off; the setting '" << key.GetValue()
+                  << "' is not understood";
+    SetDesktopNotificationsEnabled(enabled && SupportsDesktopNotifications());
 }
 
 void nxGridManager::SaveColumnsToXML(nxXMLElement& element) const

@@ -15,6 +15,7 @@
 #include "platform/grid/data/nxGridDataInterestListener.h"
 #include "platform/grid/data/nxGridDataTypes.h"
 #include "platform/grid/nxAttributeSortOptions.h"
+#include "platform/grid/nxGridNotification.h"
 #include "platform/grid/nxGridTypes.h"
 
 class CCustomizeViewDlg;
@@ -25,6 +26,8 @@ class nxGridColumn;
 class nxGridCreationTemplate;
 class nxGridDataManager;
 class nxGridEventToResponseMapper;
+class nxGridNotificationSource;
+class nxGridNotifications;
 class nxGridRow;
 class nxGridSortOptions;
 class nxGridWnd;
@@ -39,8 +42,8 @@ class nxXMLElement;
 // - set-up, from Initialize: _CreateEventToResponseMapper, _CreateRowSortOptions
 //   (store with SetSortOptions under GetSortOptionsLock), _CreateGridCreationTemplate
 //   (store with SetGridCreationTemplate under GetCreationTemplateLock), then
-//   _CustomizeCustomStyles on the grid's style manager. Initialize itself may be
-//   overridden; the override calls nxGridManager::Initialize.
+//   _CustomizeCustomStyles on the grid's style manager and _CreateNotificationSource.
+//   Initialize itself may be overridden; the override calls nxGridManager::Initialize.
 // - the row's parts: _CreateCellInstance, _CreateRowInstance (built on this
 //   manager), _CreateColumnInstance (built on this manager). Rows and cells are
 //   made on the thread that offers the data object, with the data manager locked.
@@ -102,6 +105,7 @@ public:
     void OnAddGridDataObject(nxGridDataInterest& interest, nxGridDataObject* object, bool snapshot) override;
     void OnRemoveGridDataObject(nxGridDataInterest& interest, nxGridDataObject* object) override;
     void OnRemoveAllGridDataObjects(nxGridDataInterest& interest) override;
+    void OnGridDataObjectChanged(nxGridDataInterest& interest, nxGridDataObject* object) override;
     void OnEndOfDataUpdate(nxGridDataInterest& interest) override;
 
     // After a flush that took in data; answers whether the grid took it in.
@@ -142,6 +146,16 @@ public:
     nxGridEventToResponseMapper* GetEventToResponseMapper() const { return m_eventMapper.get(); }
     void SetEventToResponseMapper(nxGridEventToResponseMapper* mapper);
 
+    // Desktop notifications (user-interface thread), for grids with a notification
+    // source; off until switched on. Switching on takes the rows held now as seen.
+    bool SupportsDesktopNotifications() const { return m_notifications != nullptr; }
+    bool AreDesktopNotificationsEnabled() const;
+    void SetDesktopNotificationsEnabled(bool enabled);
+    // The notifications waiting that the once-a-minute rule lets through (steady clock).
+    std::vector<nxGridNotification> TakeDesktopNotifications();
+    // The place on screen of the row a notification names; none when it is not on screen.
+    std::optional<size_t> FindDisplayRowOfNotification(const nxGridNotification& notification) const;
+
     // Replaces the grid's style manager and repaints.
     void SetStyleManager(const CGridStyleManager& styles);
 
@@ -171,6 +185,8 @@ protected:
     virtual bool _CanAddGridDataObject(const nxGridDataObject*) const { return true; }
     virtual void _CustomizeCustomStyles(CGridStyleManager&) {}
     virtual bool _ShouldPlayUpdateSoundForNewGridDataObject(const nxGridDataObject*) const { return false; }
+    // What the grid notifies the desktop of; none (the base) offers no notifications.
+    virtual std::unique_ptr<nxGridNotificationSource> _CreateNotificationSource();
 
     void _OnBeginFlush() override;
     void _OnRebuild() override;
@@ -195,6 +211,7 @@ private:
     void LoadSortKeysFromXML(nxXMLElement& element);
     void SaveInterestsToXML(nxXMLElement& element) const;
     void LoadInterestsFromXML(nxXMLElement& element);
+    void LoadDesktopNotificationsFromXML(nxXMLElement& element);
     std::vector<size_t> VisibleColumnsInOrder() const;
 
     nxGridWnd* m_gridWnd;
@@ -217,4 +234,5 @@ private:
     mutable CGridLock m_creationTemplateLock;
     std::unique_ptr<nxGridCreationTemplate> m_creationTemplate;
     std::unique_ptr<nxGridEventToResponseMapper> m_eventMapper; // manager lock
+    std::unique_ptr<nxGridNotifications> m_notifications;       // made by Initialize
 };

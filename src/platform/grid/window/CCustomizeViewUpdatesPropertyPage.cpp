@@ -4,6 +4,7 @@
 
 #include "platform/base/nxStringHelper.h"
 #include "platform/grid/CGridStyleManager.h"
+#include "platform/grid/nxGridManager.h"
 #include "platform/grid/window/nxGridQtConversions.h"
 #include "platform/ui/nxDialogTemplateTable.h"
 
@@ -48,6 +49,7 @@ unsigned CCustomizeViewUpdatesPropertyPage::Template()
              {-1, K::Static, "Other change", {15, 100, 70, 8}},
              {Page::IDC_CHANGE_SWATCH, K::Static, "", {95, 98, 18, 12}, nxStyle::SS_SUNKEN},
              {Page::IDC_CHANGE_COLOUR, K::PushButton, "Colour...", {120, 97, 50, 14}},
+             {Page::IDC_DESKTOP_NOTIFICATIONS, K::CheckBox, "&Desktop notifications", {7, 130, 150, 10}},
          }});
     return IDD;
 }
@@ -81,6 +83,7 @@ CCustomizeViewUpdatesPropertyPage::CCustomizeViewUpdatesPropertyPage(CCustomizeV
     m_swatches.Add(
         IDC_CHANGE_SWATCH, [&styles] { return styles.GetFlashChangeColor(); },
         [&styles](COLORREF colour) { styles.SetFlashChangeColor(colour); });
+    MapNotify(IDC_DESKTOP_NOTIFICATIONS, nxNotify::BN_CLICKED, [this] { SetModified(); });
     const int buttons[] = {IDC_UP_COLOUR, IDC_DOWN_COLOUR, IDC_CHANGE_COLOUR};
     for (size_t index = 0; index < 3; ++index)
         MapNotify(buttons[index], nxNotify::BN_CLICKED,
@@ -95,6 +98,7 @@ void CCustomizeViewUpdatesPropertyPage::DoDataExchange()
 {
     DDX_Control(IDC_FLASH_TYPE, m_flashType);
     DDX_Control(IDC_FLASH_DURATION, m_duration);
+    DDX_Control(IDC_DESKTOP_NOTIFICATIONS, m_notifications);
     DDX_Control(IDC_UP_SWATCH, m_swatches.Control(0));
     DDX_Control(IDC_DOWN_SWATCH, m_swatches.Control(1));
     DDX_Control(IDC_CHANGE_SWATCH, m_swatches.Control(2));
@@ -107,8 +111,17 @@ bool CCustomizeViewUpdatesPropertyPage::OnInitDialog()
     FillUpdateTypeCombo(m_flashType, GetStyleManager().GetFlashType(), false);
     m_duration.SetWindowText(std::to_string(GetStyleManager().GetFlashDurationMilliseconds()));
     m_swatches.Refresh();
+    // Grids with nothing to notify of do not offer it.
+    m_notifications.ShowWindow(GetGridManager().SupportsDesktopNotifications());
+    m_notifications.SetCheck(GetGridManager().AreDesktopNotificationsEnabled() ? BST_CHECKED : BST_UNCHECKED);
     m_initialising = false;
     return true;
+}
+
+bool CCustomizeViewUpdatesPropertyPage::OnApply()
+{
+    GetGridManager().SetDesktopNotificationsEnabled(m_notifications.GetCheck() == BST_CHECKED);
+    return CCustomizeViewPropertyPage::OnApply();
 }
 
 std::optional<QColor> CCustomizeViewUpdatesPropertyPage::OnCtlColor(int id) const

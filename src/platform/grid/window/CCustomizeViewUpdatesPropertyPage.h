@@ -4,11 +4,13 @@
 #include "platform/grid/window/CCustomizeViewPropertyPage.h"
 #include "platform/grid/window/nxColourSwatches.h"
 #include "platform/ui/CBrush.h"
+#include "platform/ui/CButton.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CEdit.h"
 #include "platform/ui/CStatic.h"
 
-// "Updates": how value changes flash, for how long, and in which colours. Its
+// "Updates": how value changes flash, for how long, and in which colours, and,
+// for grids that offer them, whether the view sends desktop notifications. Its
 // helpers serve every page that offers a flash type or a colour.
 class CCustomizeViewUpdatesPropertyPage : public CCustomizeViewPropertyPage
 {
@@ -26,6 +28,7 @@ public:
         IDC_UP_COLOUR = 1020,
         IDC_DOWN_COLOUR = 1021,
         IDC_CHANGE_COLOUR = 1022,
+        IDC_DESKTOP_NOTIFICATIONS = 1030,
     };
 
     explicit CCustomizeViewUpdatesPropertyPage(CCustomizeViewDlg* dialog);
@@ -41,6 +44,7 @@ public:
 protected:
     void DoDataExchange() override;
     bool OnInitDialog() override;
+    bool OnApply() override;
     std::optional<QColor> OnCtlColor(int id) const override;
 
 private:
@@ -48,6 +52,7 @@ private:
 
     CComboBox m_flashType;
     CEdit m_duration;
+    CButton m_notifications;
     nxColourSwatches m_swatches;
     bool m_initialising = false;
 };

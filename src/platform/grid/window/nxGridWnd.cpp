@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -39,6 +40,7 @@
 #include "platform/grid/window/nxGridTableModel.h"
 #include "platform/grid/window/nxGridTableView.h"
 #include "platform/ui/nxCommandIds.h"
+#include "platform/ui/nxDesktopNotifier.h"
 #include "platform/ui/nxQtMessageBox.h"
 
 namespace
@@ -207,12 +209,50 @@ void nxGridWnd::AfterFlush(const CGridFlushResult& result)
         QApplication::beep();
     }
     m_view->SetShowWarning(m_manager->ShouldShowWarningAlphaBlend());
+    SendDesktopNotifications();
     if (IsFindOpen())
         UpdateFindCount();
     if (m_paused)
         UpdateStatusText();
     if (result.flashed)
         WatchFading();
+}
+
+void nxGridWnd::SendDesktopNotifications()
+{
+    nxDesktopNotifier* notifier = nxDesktopNotifier::Installed();
+    for (nxGridNotification& notification : m_manager->TakeDesktopNotifications())
+    {
+        if (!notifier)
+            continue;
+        nxDesktopNotification shown{notification.title, notification.body, {}};
+        shown.onClicked = [window = QPointer<nxGridWnd>(this), notification = std::move(notification)]
+        {
+            if (window)
+                window->ShowNotifiedRow(notification);
+        };
+        notifier->Notify(std::move(shown));
+    }
+}
+
+void nxGridWnd::ShowNotifiedRow(const nxGridNotification& notification)
+{
+    QWidget* top = window();
+    top->setWindowState((top->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    top->show();
+    top->raise();
+    top->activateWindow();
+    FlushNow();
+    const std::optional<size_t> row = m_manager->FindDisplayRowOfNotification(notification);
+    if (!row)
+        return;
+    const int index = static_cast<int>(*row);
+    const QModelIndex first = m_model->index(index, 0);
+    m_view->selectionModel()->select(QItemSelection(first, m_model->index(index, m_model->columnCount() - 1)),
+                                     QItemSelectionModel::ClearAndSelect);
+    m_view->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    m_view->scrollTo(first, QAbstractItemView::PositionAtCenter);
+    m_view->setFocus();
 }
 
 bool nxGridWnd::IsFadingOnScreen() const

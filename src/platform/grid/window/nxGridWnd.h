@@ -21,6 +21,7 @@ class nxGridFindBar;
 class nxGridItemDelegate;
 class nxGridManager;
 class nxGridTableModel;
+struct nxGridNotification;
 class nxGridTableView;
 
 // The window of a grid: a table view over the grid core's rows on screen. The
@@ -101,6 +102,10 @@ public:
 
     // Asks for a file and writes the rows on screen to it; the grid does not flush meanwhile.
     void OnExport();
+
+    // A click on one of the grid's desktop notifications: the window comes forward
+    // (restored if minimised) with the row it names selected and in view, if on screen.
+    void ShowNotifiedRow(const nxGridNotification& notification);
     // The grid's context menu; the caller runs or inspects it.
     virtual std::unique_ptr<QMenu> CreateContextMenu();
     // Commands of the frame's menus that the context menu offers first, as the menus
@@ -129,6 +134,7 @@ protected:
 private:
     void ScheduleFlush();
     void AfterFlush(const CGridFlushResult& result);
+    void SendDesktopNotifications();
     void OnFadeTick();
     bool IsFadingOnScreen() const;
     void WatchFading();
