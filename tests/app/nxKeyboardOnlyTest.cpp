@@ -183,6 +183,10 @@ TEST_F(KeyboardOnly, TheGridMovesByRowPageAndEndsAndShiftExtendsTheSelection)
     EXPECT_EQ(1u, ServerGrid().GetNoOfSelectedApplications());
     Press(Qt::Key_PageDown);
     EXPECT_EQ(4, CurrentRow()) << "five rows fit in a page";
+    Press(Qt::Key_Up, Qt::ControlModifier);
+    Press(Qt::Key_Up, Qt::ControlModifier);
+    Press(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(2u, ServerGrid().GetNoOfSelectedApplications()) << "Ctrl moves on, Ctrl+Space adds the row";
     EXPECT_EQ(0, m_mouse.Count());
 }
 
