@@ -85,11 +85,7 @@ protected:
 
     std::vector<std::string> Requests(const std::string& operation) const
     {
-        std::vector<std::string> arguments;
-        for (const auto& request : m_service.GetRequests())
-            if (request.operation == operation)
-                arguments.push_back(request.argument);
-        return arguments;
+        return m_service.GetRequestArguments(operation);
     }
 
     nxScopedManualClock m_clock;

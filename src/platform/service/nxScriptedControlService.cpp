@@ -103,6 +103,16 @@ size_t nxScriptedControlService::CountRequests(const std::string& operation) con
     return count;
 }
 
+std::vector<std::string> nxScriptedControlService::GetRequestArguments(const std::string& operation) const
+{
+    std::lock_guard guard(m_lock);
+    std::vector<std::string> arguments;
+    for (const Request& request : m_requests)
+        if (request.operation == operation)
+            arguments.push_back(request.argument);
+    return arguments;
+}
+
 void nxScriptedControlService::ClearRequests()
 {
     std::lock_guard guard(m_lock);

@@ -40,6 +40,8 @@ public:
     // Test side: what was asked, and what to answer.
     std::vector<Request> GetRequests() const;
     size_t CountRequests(const std::string& operation) const;
+    // The arguments of the named operation's requests, in order.
+    std::vector<std::string> GetRequestArguments(const std::string& operation) const;
     void ClearRequests();
     // The result the named operation returns from now on (OK until set).
     void SetResult(const std::string& operation, const nxErrorEnum& result);
