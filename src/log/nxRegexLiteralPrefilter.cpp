@@ -351,6 +351,7 @@ nxRegexLiteralPrefilter::Search::Search(Run runToFind) : run(std::move(runToFind
                 probeBytes[probeCount][held++] = static_cast<uint8_t>(byte);
         if (held == 1)
             probeBytes[probeCount][1] = probeBytes[probeCount][0];
+        probesEitherOfTwo = probesEitherOfTwo || held == 2;
         probePositions[probeCount++] = position;
     }
 }
@@ -363,12 +364,26 @@ bool nxRegexLiteralPrefilter::Search::StandsAt(std::string_view text, size_t at)
     return true;
 }
 
-size_t nxRegexLiteralPrefilter::Search::SkipBlocks(std::string_view text, size_t from) const
-{
 #if defined(__SSE2__)
-    constexpr size_t kBlock = 16;
-    if (probeCount == 0)
-        return from;
+namespace
+{
+constexpr size_t kBlock = 16;
+
+// The places among sixteen where a probe's bytes stand; one comparison when
+// the probe takes one byte.
+template <bool kEitherOfTwo> __m128i Hits(const char* at, __m128i one, __m128i other)
+{
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    if constexpr (kEitherOfTwo)
+        return _mm_or_si128(_mm_cmpeq_epi8(block, one), _mm_cmpeq_epi8(block, other));
+    else
+        return _mm_cmpeq_epi8(block, one);
+}
+} // namespace
+
+template <bool kEitherOfTwo>
+size_t nxRegexLiteralPrefilter::Search::SkipBlocksWith(std::string_view text, size_t from) const
+{
     // Unused probes repeat the first, which changes nothing; the bytes stay in registers.
     __m128i first[kProbes];
     __m128i second[kProbes];
@@ -380,29 +395,36 @@ size_t nxRegexLiteralPrefilter::Search::SkipBlocks(std::string_view text, size_t
         second[probe] = _mm_set1_epi8(static_cast<char>(probeBytes[taken][1]));
         offsets[probe] = probePositions[taken];
     }
-    auto hits = [&text](size_t at, __m128i one, __m128i other)
-    {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
-        return _mm_or_si128(_mm_cmpeq_epi8(block, one), _mm_cmpeq_epi8(block, other));
-    };
     const size_t last = run.positions.size() - 1;
     for (; from + last + kBlock <= text.size(); from += kBlock)
     {
-        const __m128i places = _mm_and_si128(_mm_and_si128(hits(from + offsets[0], first[0], second[0]),
-                                                           hits(from + offsets[1], first[1], second[1])),
-                                             hits(from + offsets[2], first[2], second[2]));
-        auto candidates = static_cast<unsigned>(_mm_movemask_epi8(places));
-        for (; candidates != 0; candidates &= candidates - 1)
+        const char* const at = text.data() + from;
+        const __m128i places =
+            _mm_and_si128(_mm_and_si128(Hits<kEitherOfTwo>(at + offsets[0], first[0], second[0]),
+                                        Hits<kEitherOfTwo>(at + offsets[1], first[1], second[1])),
+                          Hits<kEitherOfTwo>(at + offsets[2], first[2], second[2]));
+        for (auto candidates = static_cast<unsigned>(_mm_movemask_epi8(places)); candidates != 0;
+             candidates &= candidates - 1)
         {
-            const size_t at = from + static_cast<size_t>(std::countr_zero(candidates));
-            if (StandsAt(text, at))
-                return at;
+            const size_t candidate = from + static_cast<size_t>(std::countr_zero(candidates));
+            if (StandsAt(text, candidate))
+                return candidate;
         }
     }
+    return from;
+}
+#endif
+
+size_t nxRegexLiteralPrefilter::Search::SkipBlocks(std::string_view text, size_t from) const
+{
+#if defined(__SSE2__)
+    if (probeCount == 0)
+        return from;
+    return probesEitherOfTwo ? SkipBlocksWith<true>(text, from) : SkipBlocksWith<false>(text, from);
 #else
     (void)text;
-#endif
     return from;
+#endif
 }
 
 bool nxRegexLiteralPrefilter::Search::IsIn(std::string_view text) const

@@ -60,6 +60,7 @@ private:
         // The first place from `from` that may start the run, tested sixteen at a
         // time while a whole block fits; the run stands at no place before it.
         size_t SkipBlocks(std::string_view text, size_t from) const;
+        template <bool kEitherOfTwo> size_t SkipBlocksWith(std::string_view text, size_t from) const;
 
         Run run;
         std::array<uint8_t, 256> shift{};
@@ -68,6 +69,8 @@ private:
         std::array<size_t, kProbes> probePositions{};
         std::array<std::array<uint8_t, 2>, kProbes> probeBytes{};
         size_t probeCount = 0;
+        // Whether some probe takes either of two bytes; else each takes one.
+        bool probesEitherOfTwo = false;
     };
     // Holding any run of it: one of the groups every matching text holds.
     using Group = std::vector<Search>;
