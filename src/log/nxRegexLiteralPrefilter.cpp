@@ -396,22 +396,35 @@ size_t nxRegexLiteralPrefilter::Search::SkipBlocksWith(std::string_view text, si
         offsets[probe] = probePositions[taken];
     }
     const size_t last = run.positions.size() - 1;
-    for (; from + last + kBlock <= text.size(); from += kBlock)
+    // The places among the sixteen from `start` where the run stands, the first
+    // `skipped` of them left out; the text's length when there are none.
+    auto findIn = [&](size_t start, unsigned skipped)
     {
-        const char* const at = text.data() + from;
+        const char* const at = text.data() + start;
         const __m128i places =
             _mm_and_si128(_mm_and_si128(Hits<kEitherOfTwo>(at + offsets[0], first[0], second[0]),
                                         Hits<kEitherOfTwo>(at + offsets[1], first[1], second[1])),
                           Hits<kEitherOfTwo>(at + offsets[2], first[2], second[2]));
-        for (auto candidates = static_cast<unsigned>(_mm_movemask_epi8(places)); candidates != 0;
-             candidates &= candidates - 1)
+        auto candidates = static_cast<unsigned>(_mm_movemask_epi8(places)) >> skipped << skipped;
+        for (; candidates != 0; candidates &= candidates - 1)
         {
-            const size_t candidate = from + static_cast<size_t>(std::countr_zero(candidates));
+            const size_t candidate = start + static_cast<size_t>(std::countr_zero(candidates));
             if (StandsAt(text, candidate))
                 return candidate;
         }
-    }
-    return from;
+        return text.size();
+    };
+    if (from + last + kBlock > text.size())
+        return from;
+    for (; from + last + kBlock <= text.size(); from += kBlock)
+        if (const size_t found = findIn(from, 0); found != text.size())
+            return found;
+    // The places left, fewer than sixteen, as the last sixteen: those before
+    // them were tested already.
+    const size_t lastBlock = text.size() - last - kBlock;
+    if (from < lastBlock + kBlock)
+        return findIn(lastBlock, static_cast<unsigned>(from - lastBlock));
+    return text.size();
 }
 #endif
 

@@ -58,7 +58,8 @@ private:
         bool IsIn(std::string_view text) const;
         bool StandsAt(std::string_view text, size_t at) const;
         // The first place from `from` that may start the run, tested sixteen at a
-        // time while a whole block fits; the run stands at no place before it.
+        // time when a whole block fits (the text's length if none does); the run
+        // stands at no place before it. Unchanged for a text too short for a block.
         size_t SkipBlocks(std::string_view text, size_t from) const;
         template <bool kEitherOfTwo> size_t SkipBlocksWith(std::string_view text, size_t from) const;
 
