@@ -2,9 +2,34 @@
 
 #include "contracts/nxUserID.h"
 #include "log/nxLogDataManager.h"
+#include "platform/base/nxBlockPool.h"
 #include "platform/base/nxDateTime.h"
 #include "platform/base/nxStringHelper.h"
 #include "platform/messaging/nxLogMessage.h"
+
+namespace
+{
+// Never destroyed: a row may outlive everything else at exit.
+nxBlockPool& RowPool()
+{
+    constexpr size_t kRowsPerSlab = 256;
+    static nxBlockPool* const pool = new nxBlockPool(sizeof(nxLogDataObject), kRowsPerSlab);
+    return *pool;
+}
+} // namespace
+
+void* nxLogDataObject::operator new(size_t size)
+{
+    return size == sizeof(nxLogDataObject) ? RowPool().Allocate() : ::operator new(size);
+}
+
+void nxLogDataObject::operator delete(void* row, size_t size) noexcept
+{
+    if (size == sizeof(nxLogDataObject))
+        RowPool().Release(row);
+    else
+        ::operator delete(row, size);
+}
 
 nxLogDataObject::nxLogDataObject()
     : nxGridDataObject(SharedLock()), m_logLevel(nxEnumAttributeValue<nxLogLevelEnum>(nxLogLevelEnum(0)))

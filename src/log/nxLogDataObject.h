@@ -23,8 +23,8 @@ class nxLogMessage;
 //
 // A store keeps rows like this by the hundred thousand, so a row carries no lock
 // of its own: its lock and its attributes' locks come from the shared pools
-// (nxSharedLockPool), its attributes are listed in the row itself, and it holds
-// its place in the store's order of filing.
+// (nxSharedLockPool), its attributes are listed in the row itself, it holds
+// its place in the store's order of filing, and its memory comes from a pool.
 class nxLogDataObject : public nxGridDataObject, public nxLogFilingOrder::Place
 {
 public:
@@ -33,6 +33,11 @@ public:
     // the row among the others (nxLogSequenceNumberAttributeValue).
     nxLogDataObject(int32_t sequenceNumber, uint64_t filingPlace, const nxLogMessage& message);
     ~nxLogDataObject() override;
+
+    // Rows come from a pool of their own (nxBlockPool); a class derived from this
+    // one, of another size, from the general heap.
+    static void* operator new(size_t size);
+    static void operator delete(void* row, size_t size) noexcept;
 
     // The sequence number read as unsigned: 0, then 4294967295 for -1, and so on.
     static std::string GetAsIndexedMapKey(int32_t sequenceNumber);

@@ -5,8 +5,10 @@
 #endif
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <optional>
+#include <string_view>
 #include <tuple>
 #include <utility>
 
@@ -19,6 +21,8 @@ using Positions = std::vector<Position>;
 using Run = nxRegexLiteralPrefilter::Run;
 // Texts of which every match holds at least one; empty: nothing is known.
 using Requirement = std::vector<Run>;
+// Requirements that hold together: every match meets each of them.
+using Requirements = std::vector<Requirement>;
 
 // Wider sets (a class, the dot) would leave a skipping search little to skip.
 constexpr size_t kNarrowestWide = 5;
@@ -27,6 +31,8 @@ constexpr size_t kShortestRequired = 3;
 // Each run costs a search of its own.
 constexpr size_t kMostRequired = 4;
 constexpr size_t kMostDeciding = 8;
+// Each further requirement costs searches of its own, and most lines fail the first.
+constexpr size_t kMostRequirements = 3;
 // The skip table holds distances in a byte; a longer run is cut to its start.
 constexpr size_t kLongestRun = 255;
 
@@ -36,8 +42,8 @@ struct Facts
     // Every match is exactly `run` (zero-width assertions may still refuse it).
     bool fixed = false;
     Positions run{};
-    // Every match holds one of these.
-    Requirement required{};
+    // Every match meets each of these, best first.
+    Requirements required{};
     // Nothing but these runs match, wherever they stand (no assertions).
     std::optional<std::vector<Positions>> only{};
 };
@@ -48,16 +54,6 @@ Positions Repeated(const Positions& run, int times)
     for (int time = 0; time < times && repeated.size() < kLongestRun; ++time)
         repeated.insert(repeated.end(), run.begin(), run.end());
     return repeated;
-}
-
-Facts Fixed(Positions run, bool pure)
-{
-    Facts facts{.fixed = true, .run = std::move(run)};
-    if (!facts.run.empty())
-        facts.required = {Run{facts.run, false}};
-    if (pure)
-        facts.only = std::vector<Positions>{facts.run};
-    return facts;
 }
 
 // Better: every run anchored (one comparison), then the longest shortest run, then fewer runs.
@@ -80,10 +76,39 @@ bool IsUsable(const Requirement& requirement)
                        [](const Run& run) { return run.positions.size() >= kShortestRequired; });
 }
 
-void Consider(Requirement& best, Requirement candidate)
+bool SameRun(const Run& one, const Run& other)
 {
-    if (IsUsable(candidate) && (best.empty() || Score(candidate) > Score(best)))
-        best = std::move(candidate);
+    return one.atTextStart == other.atTextStart && one.positions == other.positions;
+}
+
+bool SameRequirement(const Requirement& one, const Requirement& other)
+{
+    return std::equal(one.begin(), one.end(), other.begin(), other.end(), SameRun);
+}
+
+// Keeps the best few usable requirements, best first, each once.
+void Consider(Requirements& best, Requirement candidate)
+{
+    if (!IsUsable(candidate) ||
+        std::any_of(best.begin(), best.end(),
+                    [&candidate](const Requirement& held) { return SameRequirement(held, candidate); }))
+        return;
+    const auto score = Score(candidate);
+    const auto place = std::find_if(best.begin(), best.end(),
+                                    [&score](const Requirement& held) { return score > Score(held); });
+    best.insert(place, std::move(candidate));
+    if (best.size() > kMostRequirements)
+        best.pop_back();
+}
+
+Facts Fixed(Positions run, bool pure)
+{
+    Facts facts{.fixed = true, .run = std::move(run)};
+    if (!facts.run.empty())
+        Consider(facts.required, {Run{facts.run, false}});
+    if (pure)
+        facts.only = std::vector<Positions>{facts.run};
+    return facts;
 }
 
 Facts Analyse(const Node& node);
@@ -92,7 +117,7 @@ Facts AnalyseSequence(const Node& node)
 {
     Facts facts{.fixed = true};
     std::vector<Positions> only{Positions{}};
-    Requirement best;
+    Requirements best;
     Positions current;
     bool currentAtStart = false;
     // Nothing consumed since a ^: what comes next stands at the text's start.
@@ -105,7 +130,7 @@ Facts AnalyseSequence(const Node& node)
     };
     for (const Node& child : node.children)
     {
-        const Facts part = Analyse(child);
+        Facts part = Analyse(child);
         if (part.only && part.only->size() == 1 && !only.empty())
             only.front().insert(only.front().end(), part.only->front().begin(), part.only->front().end());
         else
@@ -128,7 +153,9 @@ Facts AnalyseSequence(const Node& node)
         else
         {
             closeRun();
-            Consider(best, part.required);
+            // Each part of a sequence is in every match of it: all its requirements hold.
+            for (Requirement& requirement : part.required)
+                Consider(best, std::move(requirement));
             facts.fixed = false;
             atStart = false;
         }
@@ -142,6 +169,8 @@ Facts AnalyseSequence(const Node& node)
     return facts;
 }
 
+// A match of one alternative meets that alternative's best requirement: one of
+// those holds, whichever alternative matched.
 Facts AnalyseAlternatives(const Node& node)
 {
     Facts facts;
@@ -153,13 +182,14 @@ Facts AnalyseAlternatives(const Node& node)
     {
         Facts part = Analyse(child);
         eachRequires = eachRequires && !part.required.empty();
-        either.insert(either.end(), part.required.begin(), part.required.end());
+        if (!part.required.empty())
+            either.insert(either.end(), part.required.front().begin(), part.required.front().end());
         pure = pure && part.only.has_value();
         if (part.only)
             only.insert(only.end(), part.only->begin(), part.only->end());
     }
-    if (eachRequires && IsUsable(either))
-        facts.required = std::move(either);
+    if (eachRequires)
+        Consider(facts.required, std::move(either));
     if (pure)
         facts.only = std::move(only);
     return facts;
@@ -167,7 +197,7 @@ Facts AnalyseAlternatives(const Node& node)
 
 Facts AnalyseRepeat(const Node& node)
 {
-    const Facts part = Analyse(node.children.front());
+    Facts part = Analyse(node.children.front());
     if (node.max == 0)
         return Fixed({}, true);
     if (node.min == node.max && part.fixed)
@@ -177,7 +207,7 @@ Facts AnalyseRepeat(const Node& node)
     }
     Facts facts;
     if (node.min >= 1)
-        facts.required = part.required;
+        facts.required = std::move(part.required);
     return facts;
 }
 
@@ -219,6 +249,14 @@ Run Shortened(Run run)
         run.positions.resize(kLongestRun);
     return run;
 }
+
+// Asked in this order: an anchored run is one comparison, a single run one
+// search, and a longer shortest run is found less often.
+auto TestOrder(const Requirement& requirement)
+{
+    const auto [anchored, shortest, fewer] = Score(requirement);
+    return std::make_tuple(!anchored, -fewer, -static_cast<int>(shortest));
+}
 } // namespace
 
 nxRegexLiteralPrefilter::nxRegexLiteralPrefilter(const nxEcmaScriptRegexNode& root)
@@ -230,49 +268,59 @@ nxRegexLiteralPrefilter::nxRegexLiteralPrefilter(const nxEcmaScriptRegexNode& ro
                      [](const Positions& run) { return run.empty() || run.size() > kLongestRun; });
     if (decides)
     {
+        Group& group = m_groups.emplace_back();
         for (Positions& run : *facts.only)
-            m_runs.emplace_back(Run{std::move(run), false});
+            group.emplace_back(Run{std::move(run), false});
         m_decides = true;
         return;
     }
-    if (!IsUsable(facts.required))
-        return;
-    for (Run& run : facts.required)
-        m_runs.emplace_back(Shortened(std::move(run)));
+    std::stable_sort(facts.required.begin(), facts.required.end(),
+                     [](const Requirement& one, const Requirement& other)
+                     { return TestOrder(one) < TestOrder(other); });
+    for (Requirement& requirement : facts.required)
+    {
+        Group& group = m_groups.emplace_back();
+        for (Run& run : requirement)
+            group.emplace_back(Shortened(std::move(run)));
+    }
 }
 
 nxRegexLiteralPrefilter::Answer nxRegexLiteralPrefilter::Test(std::string_view text) const
 {
-    if (m_runs.empty())
+    if (m_groups.empty())
         return Answer::AskTheEngine;
-    const bool holdsOne =
-        std::any_of(m_runs.begin(), m_runs.end(), [text](const Search& search) { return search.IsIn(text); });
-    if (!holdsOne)
-        return Answer::NoMatch;
+    for (const Group& group : m_groups)
+        if (std::none_of(group.begin(), group.end(),
+                         [text](const Search& search) { return search.IsIn(text); }))
+            return Answer::NoMatch;
     return m_decides ? Answer::Match : Answer::AskTheEngine;
 }
 
 namespace
 {
-std::vector<uint8_t> BytesOf(const Position& position)
+// How often a byte turns up in log text, roughly: a probe on rarer bytes leaves
+// fewer places to check.
+int Commonness(unsigned byte)
 {
-    std::vector<uint8_t> bytes;
-    for (unsigned byte = 0; byte < 256; ++byte)
-        if (position[byte])
-            bytes.push_back(static_cast<uint8_t>(byte));
-    return bytes;
+    const auto lower = static_cast<char>(byte | 0x20);
+    if (byte == ' ' || std::string_view("etaoinsr").find(lower) != std::string_view::npos)
+        return 3;
+    if ((byte >= '0' && byte <= '9') || std::string_view("hldcumgp").find(lower) != std::string_view::npos)
+        return 2;
+    return 1;
 }
 
-#if defined(__SSE2__)
-// Marks each of the sixteen bytes that is one of the given ones.
-__m128i AnyOf(__m128i block, const std::vector<uint8_t>& bytes)
+// The cost of probing a position; none when it takes more than two bytes.
+std::optional<int> ProbeCost(const Position& position)
 {
-    __m128i found = _mm_setzero_si128();
-    for (const uint8_t byte : bytes)
-        found = _mm_or_si128(found, _mm_cmpeq_epi8(block, _mm_set1_epi8(static_cast<char>(byte))));
-    return found;
+    if (position.count() > 2)
+        return std::nullopt;
+    int cost = 0;
+    for (unsigned byte = 0; byte < 256; ++byte)
+        if (position[byte])
+            cost += Commonness(byte);
+    return cost;
 }
-#endif
 } // namespace
 
 // Horspool's search, over sets: after a window that does not end the run, it moves
@@ -280,15 +328,32 @@ __m128i AnyOf(__m128i block, const std::vector<uint8_t>& bytes)
 nxRegexLiteralPrefilter::Search::Search(Run runToFind) : run(std::move(runToFind))
 {
     const size_t length = run.positions.size();
-    // Three positions rule out far more places than two, the common bytes of a word alike.
-    for (const size_t position : {size_t{0}, length / 2, length - 1})
-        if (probes.empty() || probes.back().position != position)
-            probes.push_back({position, BytesOf(run.positions[position])});
     shift.fill(static_cast<uint8_t>(length));
     for (size_t position = 0; position + 1 < length; ++position)
         for (unsigned byte = 0; byte < 256; ++byte)
             if (run.positions[position][byte])
                 shift[byte] = static_cast<uint8_t>(length - 1 - position);
+
+    std::vector<std::pair<int, size_t>> candidates;
+    for (size_t position = 0; position < length; ++position)
+        if (const std::optional<int> cost = ProbeCost(run.positions[position]))
+            candidates.emplace_back(*cost, position);
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const auto& one, const auto& other) { return one.first < other.first; });
+    for (const auto& [cost, position] : candidates)
+    {
+        if (probeCount == kProbes)
+            break;
+        const Position& bytes = run.positions[position];
+        size_t held = 0;
+        for (unsigned byte = 0; byte < 256; ++byte)
+            if (bytes[byte])
+                probeBytes[probeCount][held++] = static_cast<uint8_t>(byte);
+        if (held == 1)
+            probeBytes[probeCount][1] = probeBytes[probeCount][0];
+        probesEitherOfTwo = probesEitherOfTwo || held == 2;
+        probePositions[probeCount++] = position;
+    }
 }
 
 bool nxRegexLiteralPrefilter::Search::StandsAt(std::string_view text, size_t at) const
@@ -299,31 +364,80 @@ bool nxRegexLiteralPrefilter::Search::StandsAt(std::string_view text, size_t at)
     return true;
 }
 
+#if defined(__SSE2__)
+namespace
+{
+constexpr size_t kBlock = 16;
+
+// The places among sixteen where a probe's bytes stand; one comparison when
+// the probe takes one byte.
+template <bool kEitherOfTwo> __m128i Hits(const char* at, __m128i one, __m128i other)
+{
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    if constexpr (kEitherOfTwo)
+        return _mm_or_si128(_mm_cmpeq_epi8(block, one), _mm_cmpeq_epi8(block, other));
+    else
+        return _mm_cmpeq_epi8(block, one);
+}
+} // namespace
+
+template <bool kEitherOfTwo>
+size_t nxRegexLiteralPrefilter::Search::SkipBlocksWith(std::string_view text, size_t from) const
+{
+    // Unused probes repeat the first, which changes nothing; the bytes stay in registers.
+    __m128i first[kProbes];
+    __m128i second[kProbes];
+    size_t offsets[kProbes];
+    for (size_t probe = 0; probe < kProbes; ++probe)
+    {
+        const size_t taken = probe < probeCount ? probe : 0;
+        first[probe] = _mm_set1_epi8(static_cast<char>(probeBytes[taken][0]));
+        second[probe] = _mm_set1_epi8(static_cast<char>(probeBytes[taken][1]));
+        offsets[probe] = probePositions[taken];
+    }
+    const size_t last = run.positions.size() - 1;
+    // The places among the sixteen from `start` where the run stands, the first
+    // `skipped` of them left out; the text's length when there are none.
+    auto findIn = [&](size_t start, unsigned skipped)
+    {
+        const char* const at = text.data() + start;
+        const __m128i places =
+            _mm_and_si128(_mm_and_si128(Hits<kEitherOfTwo>(at + offsets[0], first[0], second[0]),
+                                        Hits<kEitherOfTwo>(at + offsets[1], first[1], second[1])),
+                          Hits<kEitherOfTwo>(at + offsets[2], first[2], second[2]));
+        auto candidates = static_cast<unsigned>(_mm_movemask_epi8(places)) >> skipped << skipped;
+        for (; candidates != 0; candidates &= candidates - 1)
+        {
+            const size_t candidate = start + static_cast<size_t>(std::countr_zero(candidates));
+            if (StandsAt(text, candidate))
+                return candidate;
+        }
+        return text.size();
+    };
+    if (from + last + kBlock > text.size())
+        return from;
+    for (; from + last + kBlock <= text.size(); from += kBlock)
+        if (const size_t found = findIn(from, 0); found != text.size())
+            return found;
+    // The places left, fewer than sixteen, as the last sixteen: those before
+    // them were tested already.
+    const size_t lastBlock = text.size() - last - kBlock;
+    if (from < lastBlock + kBlock)
+        return findIn(lastBlock, static_cast<unsigned>(from - lastBlock));
+    return text.size();
+}
+#endif
+
 size_t nxRegexLiteralPrefilter::Search::SkipBlocks(std::string_view text, size_t from) const
 {
 #if defined(__SSE2__)
-    constexpr size_t kBlock = 16;
-    const size_t last = run.positions.size() - 1;
-    for (; from + last + kBlock <= text.size(); from += kBlock)
-    {
-        __m128i places = _mm_set1_epi8(-1);
-        for (const Probe& probe : probes)
-        {
-            const auto* block = reinterpret_cast<const __m128i*>(text.data() + from + probe.position);
-            places = _mm_and_si128(places, AnyOf(_mm_loadu_si128(block), probe.bytes));
-        }
-        auto candidates = static_cast<unsigned>(_mm_movemask_epi8(places));
-        for (; candidates != 0; candidates &= candidates - 1)
-        {
-            const size_t at = from + static_cast<size_t>(std::countr_zero(candidates));
-            if (StandsAt(text, at))
-                return at;
-        }
-    }
+    if (probeCount == 0)
+        return from;
+    return probesEitherOfTwo ? SkipBlocksWith<true>(text, from) : SkipBlocksWith<false>(text, from);
 #else
     (void)text;
-#endif
     return from;
+#endif
 }
 
 bool nxRegexLiteralPrefilter::Search::IsIn(std::string_view text) const

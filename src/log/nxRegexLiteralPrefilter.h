@@ -9,11 +9,13 @@
 #include "log/nxEcmaScriptRegexNode.h"
 
 // What every match of a pattern must contain, read from its tree where that is
-// certain: one of a few runs of characters, each position a small set of bytes
-// (so a letter in both cases too), which a skipping search finds far faster than
-// a regex engine. A text holding none of them cannot match. When the pattern is
-// nothing but such runs (a word, or words as alternatives), a text holding one
-// of them matches, and the engine is not asked at all.
+// certain: a few groups of runs of characters, each position a small set of
+// bytes (so a letter in both cases too), which a skipping search finds far
+// faster than a regex engine. A text that lacks every run of any one group
+// cannot match: `(gateway|exchange) .*retry` needs "retry" as well as one of the
+// two words. When the pattern is nothing but such runs (a word, or words as
+// alternatives), a text holding one of them matches, and the engine is not asked
+// at all.
 class nxRegexLiteralPrefilter
 {
 public:
@@ -30,7 +32,9 @@ public:
     explicit nxRegexLiteralPrefilter(const nxEcmaScriptRegexNode& root);
 
     Answer Test(std::string_view text) const;
-    bool IsActive() const { return !m_runs.empty(); }
+    bool IsActive() const { return !m_groups.empty(); }
+    // How many groups a text must each hold a run of.
+    size_t GroupCount() const { return m_groups.size(); }
     // Whether holding a run is the whole answer.
     bool Decides() const { return m_decides; }
 
@@ -44,28 +48,34 @@ public:
     };
 
 private:
-    // A run with what searching for it needs: the bytes its first, middle and
-    // last positions take, to test sixteen places at once, and, for what is left
-    // of a text, how far a skipping search may move on past each byte seen at its end.
+    // A run with what searching for it needs: the bytes of up to three of its
+    // positions (the rarest-looking), to test sixteen places at once, and, for
+    // what is left of a text, how far a skipping search may move on past each
+    // byte seen at its end.
     struct Search
     {
         explicit Search(Run run);
         bool IsIn(std::string_view text) const;
         bool StandsAt(std::string_view text, size_t at) const;
         // The first place from `from` that may start the run, tested sixteen at a
-        // time while a whole block fits; the run stands at no place before it.
+        // time when a whole block fits (the text's length if none does); the run
+        // stands at no place before it. Unchanged for a text too short for a block.
         size_t SkipBlocks(std::string_view text, size_t from) const;
+        template <bool kEitherOfTwo> size_t SkipBlocksWith(std::string_view text, size_t from) const;
 
         Run run;
         std::array<uint8_t, 256> shift{};
-        struct Probe
-        {
-            size_t position;
-            std::vector<uint8_t> bytes;
-        };
-        std::vector<Probe> probes;
+        static constexpr size_t kProbes = 3;
+        // Two bytes a probe (the same twice for one): a letter in both cases, or one byte.
+        std::array<size_t, kProbes> probePositions{};
+        std::array<std::array<uint8_t, 2>, kProbes> probeBytes{};
+        size_t probeCount = 0;
+        // Whether some probe takes either of two bytes; else each takes one.
+        bool probesEitherOfTwo = false;
     };
+    // Holding any run of it: one of the groups every matching text holds.
+    using Group = std::vector<Search>;
 
-    std::vector<Search> m_runs;
+    std::vector<Group> m_groups;
     bool m_decides = false;
 };

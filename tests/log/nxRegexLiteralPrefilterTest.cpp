@@ -86,6 +86,16 @@ TEST(RegexLiteralPrefilter, FindsWhatEveryMatchMustHoldAndDecidesOnlyForPlainWor
     EXPECT_EQ(PrefilterOf("^Order", false).Test("Order 5"), Answer::AskTheEngine);
     EXPECT_EQ(PrefilterOf("(ab){2}x", false).Test("abx abx"), Answer::NoMatch);
 
+    const nxRegexLiteralPrefilter both = PrefilterOf("(gateway|exchange) .*retry", false);
+    EXPECT_EQ(both.GroupCount(), 2u) << "one of the words, and the word after them";
+    EXPECT_EQ(both.Test("gateway ldn-gw-3 refused"), Answer::NoMatch);
+    EXPECT_EQ(both.Test("retrying on feed"), Answer::NoMatch);
+    EXPECT_EQ(both.Test("exchange ldn-gw-3, retrying"), Answer::AskTheEngine);
+    const nxRegexLiteralPrefilter three = PrefilterOf("order.*refused.*retry", false);
+    for (const char* lacksOne : {"order refused", "refused, retry", "order 5: retry"})
+        EXPECT_EQ(three.Test(lacksOne), Answer::NoMatch) << lacksOne;
+    EXPECT_EQ(three.Test("retry order refused"), Answer::AskTheEngine) << "the engine decides the order";
+
     for (const char* unknown : {"(a+)+b", "ab|c+", "a?bc", "(a)\\1", "[a-z]+in", "x*", "error|"})
         EXPECT_FALSE(PrefilterOf(unknown, false).IsActive()) << unknown;
 }
