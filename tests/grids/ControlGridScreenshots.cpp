@@ -4,8 +4,8 @@
 #include "nxControlGridWindowFixture.h"
 #include "platform/grid/window/CCustomizeViewDlg.h"
 
-// Renders the Highlights page offscreen, as the operator sees it; with
-// VSM_SCREENSHOT_DIR set the picture is saved there as a PNG file.
+// Renders the Highlights and Updates pages offscreen, as the operator sees it; with
+// VSM_SCREENSHOT_DIR set the pictures are saved there as PNG files.
 namespace
 {
 using Screenshots = nxControlGridWindowFixture<nxServerControlGridManager>;
@@ -16,12 +16,18 @@ TEST_F(Screenshots, TheHighlightsPage)
     CCustomizeViewDlg dialog(Grid(), m_window.get());
     Grid().InitializeCustomizeViewDialog(dialog);
     dialog.Create();
-    dialog.SetActivePage(dialog.GetPageCount() - 1);
-    const QImage image = dialog.grab().toImage();
-    ASSERT_FALSE(image.isNull());
-    const QString folder = qEnvironmentVariable("VSM_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
+    // The Updates page (second) has the desktop notifications switch of these grids.
+    for (const auto& [page, name] :
+         {std::pair<int, const char*>{dialog.GetPageCount() - 1, "customise-view-highlights.png"},
+          {1, "customise-view-updates.png"}})
     {
-        EXPECT_TRUE(image.save(QDir(folder).filePath("customise-view-highlights.png")));
+        dialog.SetActivePage(page);
+        const QImage image = dialog.grab().toImage();
+        ASSERT_FALSE(image.isNull());
+        const QString folder = qEnvironmentVariable("VSM_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+        {
+            EXPECT_TRUE(image.save(QDir(folder).filePath(name)));
+        }
     }
 }
