@@ -19,7 +19,7 @@ TEST_F(Screenshots, TheHighlightsPage)
     // The Updates page (second) has the desktop notifications switch of these grids.
     for (const auto& [page, name] :
          {std::pair<int, const char*>{dialog.GetPageCount() - 1, "customise-view-highlights.png"},
-          {1, "customise-view-updates.png"}})
+          {1, "customise-view-updates-servers.png"}})
     {
         dialog.SetActivePage(page);
         const QImage image = dialog.grab().toImage();
