@@ -36,13 +36,18 @@ void CGridLock::unlock()
 {
     if (--m_depth > 0)
         return;
+    bool waited = false;
     {
         std::lock_guard guard(m_mutex);
         m_owner.store(std::thread::id(), std::memory_order_relaxed);
         m_held = false;
+        // A thread that comes to wait later counts itself first, under the mutex, and then sees the lock
+        // free.
+        waited = m_waiters != 0;
     }
     // Every waiter looks again: some wait for the lock, some for their flag.
-    m_released.notify_all();
+    if (waited)
+        m_released.notify_all();
 }
 
 bool CGridLock::LockUnless(const std::atomic<bool>& abandon)
