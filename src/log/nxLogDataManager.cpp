@@ -77,13 +77,20 @@ bool nxLogDataManager::CollectAcceptingInterests(const nxLogMessage& message, nx
                                                  std::vector<nxGridDataInterest*>& accepting)
 {
     accepting.clear();
+    // Kept from the last message while the subscription's interests stay the
+    // same; a message filed while this one is told of finds none kept.
     std::vector<nxGridDataInterest*> interests;
+    uint64_t version = 0;
     interests.swap(m_interests);
+    std::swap(version, m_interestsVersion);
     if (subscription)
-        subscription->GetDataInterests(interests);
+        subscription->GetDataInterests(interests, version);
     else
+    {
         interests.assign(GetInterestManager().GetDataInterests().begin(),
                          GetInterestManager().GetDataInterests().end());
+        version = 0;
+    }
     bool decided = true;
     for (nxGridDataInterest* interest : interests)
     {
@@ -99,6 +106,7 @@ bool nxLogDataManager::CollectAcceptingInterests(const nxLogMessage& message, nx
             accepting.push_back(interest);
     }
     interests.swap(m_interests);
+    m_interestsVersion = version;
     return decided;
 }
 

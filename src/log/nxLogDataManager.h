@@ -95,5 +95,7 @@ private:
     std::atomic<uint64_t> m_droppedRows{0};
     // Kept between messages so that asking the views allocates nothing.
     std::vector<nxGridDataInterest*> m_interests;
+    // Which of the subscription's interest lists m_interests holds (0: none known).
+    uint64_t m_interestsVersion = 0;
     std::vector<nxGridDataInterest*> m_accepting;
 };

@@ -190,7 +190,9 @@ bool nxLogRegexFilter::SearchCompiled(std::string_view text, const Compiled& com
     const nxRegexLiteralPrefilter::Answer answer = compiled.prefilter.Test(text);
     if (answer != nxRegexLiteralPrefilter::Answer::AskTheEngine)
         return answer == nxRegexLiteralPrefilter::Answer::Match;
+    // Match itself: PartialMatch goes through argument handling a yes-or-no answer does not need.
     if (compiled.automaton)
-        return RE2::PartialMatch(re2::StringPiece(text.data(), text.size()), *compiled.automaton);
+        return compiled.automaton->Match(re2::StringPiece(text.data(), text.size()), 0, text.size(),
+                                         RE2::UNANCHORED, nullptr, 0);
     return boost::regex_search(text.data(), text.data() + text.size(), *compiled.backtracking);
 }

@@ -323,6 +323,18 @@ std::optional<int> ProbeCost(const Position& position)
 }
 } // namespace
 
+namespace
+{
+nxRegexLiteralPrefilter::ProbeKind KindOf(const std::array<uint8_t, 2>& bytes)
+{
+    using ProbeKind = nxRegexLiteralPrefilter::ProbeKind;
+    const unsigned apart = bytes[0] ^ bytes[1];
+    if (apart == 0)
+        return ProbeKind::OneByte;
+    return std::has_single_bit(apart) ? ProbeKind::OneBitApart : ProbeKind::EitherOfTwo;
+}
+} // namespace
+
 // Horspool's search, over sets: after a window that does not end the run, it moves
 // on as far as the last byte seen allows without passing a place the run could start.
 nxRegexLiteralPrefilter::Search::Search(Run runToFind) : run(std::move(runToFind))
@@ -351,7 +363,7 @@ nxRegexLiteralPrefilter::Search::Search(Run runToFind) : run(std::move(runToFind
                 probeBytes[probeCount][held++] = static_cast<uint8_t>(byte);
         if (held == 1)
             probeBytes[probeCount][1] = probeBytes[probeCount][0];
-        probesEitherOfTwo = probesEitherOfTwo || held == 2;
+        probeKind = std::max(probeKind, KindOf(probeBytes[probeCount]));
         probePositions[probeCount++] = position;
     }
 }
@@ -369,19 +381,24 @@ namespace
 {
 constexpr size_t kBlock = 16;
 
-// The places among sixteen where a probe's bytes stand; one comparison when
-// the probe takes one byte.
-template <bool kEitherOfTwo> __m128i Hits(const char* at, __m128i one, __m128i other)
+using ProbeKind = nxRegexLiteralPrefilter::ProbeKind;
+
+// The places among sixteen where a probe's bytes stand. For OneBitApart,
+// `other` holds the bit in which the two bytes differ (none for one byte) and
+// `one` the byte with it set.
+template <ProbeKind kKind> __m128i Hits(const char* at, __m128i one, __m128i other)
 {
     const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    if constexpr (kEitherOfTwo)
+    if constexpr (kKind == ProbeKind::EitherOfTwo)
         return _mm_or_si128(_mm_cmpeq_epi8(block, one), _mm_cmpeq_epi8(block, other));
+    else if constexpr (kKind == ProbeKind::OneBitApart)
+        return _mm_cmpeq_epi8(_mm_or_si128(block, other), one);
     else
         return _mm_cmpeq_epi8(block, one);
 }
 } // namespace
 
-template <bool kEitherOfTwo>
+template <nxRegexLiteralPrefilter::ProbeKind kKind>
 size_t nxRegexLiteralPrefilter::Search::SkipBlocksWith(std::string_view text, size_t from) const
 {
     // Unused probes repeat the first, which changes nothing; the bytes stay in registers.
@@ -391,8 +408,10 @@ size_t nxRegexLiteralPrefilter::Search::SkipBlocksWith(std::string_view text, si
     for (size_t probe = 0; probe < kProbes; ++probe)
     {
         const size_t taken = probe < probeCount ? probe : 0;
-        first[probe] = _mm_set1_epi8(static_cast<char>(probeBytes[taken][0]));
-        second[probe] = _mm_set1_epi8(static_cast<char>(probeBytes[taken][1]));
+        const auto [one, other] = probeBytes[taken];
+        const bool folded = kKind == ProbeKind::OneBitApart;
+        first[probe] = _mm_set1_epi8(static_cast<char>(folded ? one | other : one));
+        second[probe] = _mm_set1_epi8(static_cast<char>(folded ? one ^ other : other));
         offsets[probe] = probePositions[taken];
     }
     const size_t last = run.positions.size() - 1;
@@ -401,10 +420,9 @@ size_t nxRegexLiteralPrefilter::Search::SkipBlocksWith(std::string_view text, si
     auto findIn = [&](size_t start, unsigned skipped)
     {
         const char* const at = text.data() + start;
-        const __m128i places =
-            _mm_and_si128(_mm_and_si128(Hits<kEitherOfTwo>(at + offsets[0], first[0], second[0]),
-                                        Hits<kEitherOfTwo>(at + offsets[1], first[1], second[1])),
-                          Hits<kEitherOfTwo>(at + offsets[2], first[2], second[2]));
+        const __m128i places = _mm_and_si128(_mm_and_si128(Hits<kKind>(at + offsets[0], first[0], second[0]),
+                                                           Hits<kKind>(at + offsets[1], first[1], second[1])),
+                                             Hits<kKind>(at + offsets[2], first[2], second[2]));
         auto candidates = static_cast<unsigned>(_mm_movemask_epi8(places)) >> skipped << skipped;
         for (; candidates != 0; candidates &= candidates - 1)
         {
@@ -433,7 +451,16 @@ size_t nxRegexLiteralPrefilter::Search::SkipBlocks(std::string_view text, size_t
 #if defined(__SSE2__)
     if (probeCount == 0)
         return from;
-    return probesEitherOfTwo ? SkipBlocksWith<true>(text, from) : SkipBlocksWith<false>(text, from);
+    switch (probeKind)
+    {
+    case ProbeKind::OneByte:
+        return SkipBlocksWith<ProbeKind::OneByte>(text, from);
+    case ProbeKind::OneBitApart:
+        return SkipBlocksWith<ProbeKind::OneBitApart>(text, from);
+    case ProbeKind::EitherOfTwo:
+        return SkipBlocksWith<ProbeKind::EitherOfTwo>(text, from);
+    }
+    return from;
 #else
     (void)text;
     return from;

@@ -47,6 +47,18 @@ public:
         bool atTextStart = false;
     };
 
+    // How a probe's bytes are told among sixteen.
+    enum class ProbeKind
+    {
+        // Each probe takes one byte: one comparison.
+        OneByte,
+        // Some probe takes two bytes that differ in one bit (a letter in both
+        // cases): that bit set in the text, then one comparison.
+        OneBitApart,
+        // Some probe takes two bytes further apart: two comparisons.
+        EitherOfTwo,
+    };
+
 private:
     // A run with what searching for it needs: the bytes of up to three of its
     // positions (the rarest-looking), to test sixteen places at once, and, for
@@ -61,7 +73,7 @@ private:
         // time when a whole block fits (the text's length if none does); the run
         // stands at no place before it. Unchanged for a text too short for a block.
         size_t SkipBlocks(std::string_view text, size_t from) const;
-        template <bool kEitherOfTwo> size_t SkipBlocksWith(std::string_view text, size_t from) const;
+        template <ProbeKind kKind> size_t SkipBlocksWith(std::string_view text, size_t from) const;
 
         Run run;
         std::array<uint8_t, 256> shift{};
@@ -70,8 +82,7 @@ private:
         std::array<size_t, kProbes> probePositions{};
         std::array<std::array<uint8_t, 2>, kProbes> probeBytes{};
         size_t probeCount = 0;
-        // Whether some probe takes either of two bytes; else each takes one.
-        bool probesEitherOfTwo = false;
+        ProbeKind probeKind = ProbeKind::OneByte;
     };
     // Holding any run of it: one of the groups every matching text holds.
     using Group = std::vector<Search>;

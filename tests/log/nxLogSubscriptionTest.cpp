@@ -79,3 +79,26 @@ TEST(LogSubscriptionWithoutManager, AMessageIsDeletedAndDropped)
     stray.OnLogMessage(MakeLogMessage({.application = "ControlServer"}), nullptr);
     EXPECT_EQ(nxCountedLogMessage::Alive(), 0);
 }
+
+// The store keeps the subscription's list of views from one message to the
+// next: a view that joins or leaves in between must be asked about the very next one.
+TEST_F(LogSubscription, AViewJoiningOrLeavingBetweenMessagesIsHeardFromAtTheNext)
+{
+    nxLogTestView& first = Open({.applicationName = "Pricer"});
+    Send({.application = "Pricer"});
+    nxLogTestView& second = Open({.applicationName = "Pricer"});
+    Send({.application = "Pricer"});
+    EXPECT_EQ(first.listener.RowCount(), 2u);
+    EXPECT_EQ(second.listener.RowCount(), 1u) << "asked about the message after it joined";
+
+    first.Close();
+    Send({.application = "Pricer"});
+    EXPECT_EQ(first.listener.RowCount(), 0u) << "not told once it left";
+    EXPECT_EQ(second.listener.RowCount(), 2u);
+
+    nxLogTestView& third = Open({.applicationName = "Pricer"});
+    second.Close();
+    Send({.application = "Pricer"});
+    EXPECT_EQ(third.listener.RowCount(), 1u) << "the list changed twice between two messages";
+    EXPECT_EQ(second.listener.RowCount(), 0u);
+}

@@ -148,10 +148,21 @@ TEST(RegexLiteralPrefilter, FindsARunAtEveryPlaceInLongAndShortTexts)
 {
     const nxRegexLiteralPrefilter anyCase = PrefilterOf("retry|lost", true);
     const nxRegexLiteralPrefilter exact = PrefilterOf("error [0-9]+ (code|lost)", false);
+    // Two bytes a place, one bit apart and further apart: each is told its own way.
+    const nxRegexLiteralPrefilter oneBitApart = PrefilterOf("[02][13][46]", false);
+    const nxRegexLiteralPrefilter furtherApart = PrefilterOf("[ax][bx][cy]", false);
     for (size_t length = 0; length < 70; ++length)
         for (size_t at = 0; at <= length; ++at)
         {
             std::string text(length, 'e');
+            auto with = [&](const char* run) { return text.substr(0, at) + run + text.substr(at); };
+            EXPECT_EQ(oneBitApart.Test(with("216")), Answer::Match);
+            EXPECT_EQ(oneBitApart.Test(with("034")), Answer::Match);
+            for (const char* nearly : {"316", "207", "2 6", "21"})
+                EXPECT_EQ(oneBitApart.Test(with(nearly)), Answer::NoMatch) << nearly;
+            EXPECT_EQ(furtherApart.Test(with("xby")), Answer::Match);
+            for (const char* nearly : {"yby", "abz", "xb"})
+                EXPECT_EQ(furtherApart.Test(with(nearly)), Answer::NoMatch) << nearly;
             EXPECT_EQ(anyCase.Test(text.substr(0, at) + "RetrY" + text.substr(at)), Answer::Match);
             EXPECT_EQ(anyCase.Test(text.substr(0, at) + "retr" + text.substr(at)), Answer::NoMatch);
             EXPECT_EQ(exact.Test(text.substr(0, at) + "error 5 code" + text.substr(at)),

@@ -15,6 +15,7 @@
 namespace
 {
 constexpr size_t kAlignment = __STDCPP_DEFAULT_NEW_ALIGNMENT__;
+constexpr size_t kCacheLine = 64;
 
 size_t RoundedUp(size_t size)
 {
@@ -44,7 +45,19 @@ void* nxBlockPool::Allocate()
     NX_UNPOISON(block, m_blockSize);
     m_free = block->next;
     ++m_blocksInUse;
+    PrefetchNext();
     return block;
+}
+
+// A free block has usually gone cold by the time it is taken again; fetched now,
+// it is in the cache when the next object is made in it.
+void nxBlockPool::PrefetchNext() const
+{
+    if (!m_free)
+        return;
+    const auto* next = reinterpret_cast<const std::byte*>(m_free);
+    for (size_t offset = 0; offset < m_blockSize; offset += kCacheLine)
+        __builtin_prefetch(next + offset, 1);
 }
 
 void nxBlockPool::Release(void* block) noexcept

@@ -32,6 +32,7 @@ private:
         FreeBlock* next;
     };
     void AddSlab();
+    void PrefetchNext() const;
 
     const size_t m_blockSize;
     const size_t m_blocksPerSlab;

@@ -1,5 +1,23 @@
 #include "platform/grid/data/CGridLock.h"
 
+// Taking a free lock no one waits for, and giving it back when no one waits,
+// are one atomic operation each; the mutex and condition are only for waiting.
+// A waiter counts itself before it tries the lock, and a releaser frees the
+// lock before it looks for waiters (both sequentially consistent): so either
+// the waiter finds the lock free or the releaser finds the waiter and wakes it.
+
+bool CGridLock::TakeIfFree()
+{
+    bool free = false;
+    return m_held.compare_exchange_strong(free, true, std::memory_order_seq_cst);
+}
+
+void CGridLock::BecomeOwner()
+{
+    m_owner.store(std::this_thread::get_id(), std::memory_order_relaxed);
+    m_depth = 1;
+}
+
 void CGridLock::lock()
 {
     if (IsHeldByCurrentThread())
@@ -7,13 +25,14 @@ void CGridLock::lock()
         ++m_depth;
         return;
     }
-    std::unique_lock guard(m_mutex);
-    ++m_waiters;
-    m_released.wait(guard, [this] { return !m_held; });
-    --m_waiters;
-    m_held = true;
-    m_owner.store(std::this_thread::get_id(), std::memory_order_relaxed);
-    m_depth = 1;
+    if (m_waiters.load(std::memory_order_relaxed) != 0 || !TakeIfFree())
+    {
+        std::unique_lock guard(m_mutex);
+        m_waiters.fetch_add(1, std::memory_order_seq_cst);
+        m_released.wait(guard, [this] { return TakeIfFree(); });
+        m_waiters.fetch_sub(1, std::memory_order_relaxed);
+    }
+    BecomeOwner();
 }
 
 bool CGridLock::try_lock()
@@ -23,12 +42,9 @@ bool CGridLock::try_lock()
         ++m_depth;
         return true;
     }
-    std::lock_guard guard(m_mutex);
-    if (m_held)
+    if (!TakeIfFree())
         return false;
-    m_held = true;
-    m_owner.store(std::this_thread::get_id(), std::memory_order_relaxed);
-    m_depth = 1;
+    BecomeOwner();
     return true;
 }
 
@@ -36,13 +52,10 @@ void CGridLock::unlock()
 {
     if (--m_depth > 0)
         return;
-    {
-        std::lock_guard guard(m_mutex);
-        m_owner.store(std::thread::id(), std::memory_order_relaxed);
-        m_held = false;
-    }
-    // Every waiter looks again: some wait for the lock, some for their flag.
-    m_released.notify_all();
+    m_owner.store(std::thread::id(), std::memory_order_relaxed);
+    m_held.store(false, std::memory_order_seq_cst);
+    if (m_waiters.load(std::memory_order_seq_cst) != 0)
+        WakeWaiters();
 }
 
 bool CGridLock::LockUnless(const std::atomic<bool>& abandon)
@@ -52,24 +65,30 @@ bool CGridLock::LockUnless(const std::atomic<bool>& abandon)
         ++m_depth;
         return true;
     }
-    std::unique_lock guard(m_mutex);
-    ++m_waiters;
-    m_released.wait(guard, [&] { return !m_held || abandon.load(std::memory_order_acquire); });
-    --m_waiters;
     if (abandon.load(std::memory_order_acquire))
         return false;
-    m_held = true;
-    m_owner.store(std::this_thread::get_id(), std::memory_order_relaxed);
-    m_depth = 1;
+    if (m_waiters.load(std::memory_order_relaxed) != 0 || !TakeIfFree())
+    {
+        std::unique_lock guard(m_mutex);
+        m_waiters.fetch_add(1, std::memory_order_seq_cst);
+        bool abandoned = false;
+        m_released.wait(guard, [&]
+                        { return (abandoned = abandon.load(std::memory_order_acquire)) || TakeIfFree(); });
+        m_waiters.fetch_sub(1, std::memory_order_relaxed);
+        if (abandoned)
+            return false;
+    }
+    BecomeOwner();
     return true;
 }
 
 unsigned CGridLock::GetNumberOfWaiters() const
 {
-    std::lock_guard guard(m_mutex);
-    return m_waiters;
+    return m_waiters.load(std::memory_order_acquire);
 }
 
+// Every waiter looks again: some wait for the lock, some for their flag. Taking
+// the mutex first means a waiter between its look and its sleep is not missed.
 void CGridLock::WakeWaiters()
 {
     {

@@ -33,10 +33,13 @@ public:
     unsigned GetNumberOfWaiters() const;
 
 private:
-    mutable std::mutex m_mutex;
+    bool TakeIfFree();
+    void BecomeOwner();
+
+    std::mutex m_mutex;
     std::condition_variable m_released;
-    bool m_held = false;                    // guarded by m_mutex
-    unsigned m_waiters = 0;                 // guarded by m_mutex
+    std::atomic<bool> m_held{false};
+    std::atomic<unsigned> m_waiters{0};     // changed under m_mutex
     std::atomic<std::thread::id> m_owner{}; // written by the holder only
     unsigned m_depth = 0;                   // touched by the holder only
 };

@@ -32,13 +32,17 @@ void nxGridDataSubscription::AddDataInterest(nxGridDataInterest* interest)
 {
     std::lock_guard guard(m_lock);
     if (interest && std::find(m_interests.begin(), m_interests.end(), interest) == m_interests.end())
+    {
         m_interests.push_back(interest);
+        m_interestsVersion.store(NewInterestsVersion(), std::memory_order_release);
+    }
 }
 
 void nxGridDataSubscription::RemoveDataInterest(nxGridDataInterest* interest)
 {
     std::lock_guard guard(m_lock);
-    std::erase(m_interests, interest);
+    if (std::erase(m_interests, interest) != 0)
+        m_interestsVersion.store(NewInterestsVersion(), std::memory_order_release);
 }
 
 nxErrorEnum nxGridDataSubscription::Subscribe()
@@ -78,6 +82,22 @@ void nxGridDataSubscription::GetDataInterests(std::vector<nxGridDataInterest*>& 
 {
     std::lock_guard guard(m_lock);
     interests.assign(m_interests.begin(), m_interests.end());
+}
+
+void nxGridDataSubscription::GetDataInterests(std::vector<nxGridDataInterest*>& interests,
+                                              uint64_t& version) const
+{
+    if (version != 0 && m_interestsVersion.load(std::memory_order_acquire) == version)
+        return;
+    std::lock_guard guard(m_lock);
+    interests.assign(m_interests.begin(), m_interests.end());
+    version = m_interestsVersion.load(std::memory_order_relaxed);
+}
+
+uint64_t nxGridDataSubscription::NewInterestsVersion()
+{
+    static std::atomic<uint64_t> last{0};
+    return last.fetch_add(1, std::memory_order_relaxed) + 1;
 }
 
 bool nxGridDataSubscription::HasDataInterests() const

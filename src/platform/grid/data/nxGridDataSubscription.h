@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <unordered_set>
@@ -50,6 +51,9 @@ public:
     std::vector<nxGridDataInterest*> GetDataInterests() const;
     // The same into a list the caller keeps, which saves an allocation per call.
     void GetDataInterests(std::vector<nxGridDataInterest*>& interests) const;
+    // The same, but without the lock when the list the caller kept is still
+    // current: `version` names the interests it holds, 0 none (then they are copied).
+    void GetDataInterests(std::vector<nxGridDataInterest*>& interests, uint64_t& version) const;
     bool HasDataInterests() const;
     bool HasDataInterest(const nxGridDataInterest* interest) const;
 
@@ -81,8 +85,14 @@ protected:
     bool _LockDataManager(nxGridDataManager& manager) const;
 
 private:
+    // Unique among all subscriptions and never 0, so that a kept version cannot
+    // match another subscription's interests.
+    static uint64_t NewInterestsVersion();
+
     mutable std::recursive_mutex m_lock;
     std::vector<nxGridDataInterest*> m_interests;
+    // Changed with m_interests, under m_lock.
+    std::atomic<uint64_t> m_interestsVersion{NewInterestsVersion()};
     // Linked through the rows, oldest first.
     nxGridDataObject* m_firstCreated = nullptr;
     nxGridDataObject* m_lastCreated = nullptr;

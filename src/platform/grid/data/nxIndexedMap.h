@@ -93,6 +93,9 @@ public:
     // Exactly the field count's fields: extra fields dropped, empty or missing ones "*".
     std::string NormaliseKey(const std::string& key) const
     {
+        // The common case of a store keyed by one field, such as a sequence number.
+        if (m_fieldCount == 1 && !key.empty() && key.find(Separator) == std::string::npos)
+            return key;
         std::string normalised;
         normalised.reserve(key.size() + 2 * static_cast<std::size_t>(m_fieldCount));
         std::string_view rest(key);

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 #include "model/nxObservedAttributeTemplate.h"
 #include "model/nxStringAttributeValue.h"
@@ -84,6 +85,52 @@ TEST(CGridLock, AWaiterGivesWayWhenItsFlagIsRaisedAndTheHolderWakesIt)
         });
     taker.join();
     EXPECT_EQ(outcome, 1) << "a free lock is taken";
+}
+
+// Free takes and releases skip the mutex: threads racing through every way of
+// taking the lock must still exclude each other and never sleep through a release.
+TEST(CGridLock, ThreadsTakingItEveryWayExcludeEachOtherAndAllGetThrough)
+{
+    CGridLock lock;
+    const std::atomic<bool> never{false};
+    long counter = 0; // guarded by lock only
+    constexpr int kThreads = 4;
+    constexpr int kRounds = 20000;
+    std::vector<std::thread> threads;
+    for (int thread = 0; thread < kThreads; ++thread)
+        threads.emplace_back(
+            [&, thread]
+            {
+                for (int round = 0; round < kRounds; ++round)
+                {
+                    switch ((round + thread) % 3)
+                    {
+                    case 0:
+                        lock.lock();
+                        break;
+                    case 1:
+                        ASSERT_TRUE(lock.LockUnless(never));
+                        break;
+                    default:
+                        while (!lock.try_lock())
+                            std::this_thread::yield();
+                    }
+                    lock.lock(); // re-entrant
+                    ++counter;
+                    lock.unlock();
+                    lock.unlock();
+                }
+            });
+    for (std::thread& thread : threads)
+        thread.join();
+    EXPECT_EQ(counter, long{kThreads} * kRounds);
+    EXPECT_EQ(lock.GetNumberOfWaiters(), 0u);
+    EXPECT_TRUE(lock.try_lock()) << "the lock is free at the end";
+    lock.unlock();
+
+    std::atomic<bool> abandon{true};
+    EXPECT_FALSE(lock.LockUnless(abandon)) << "a raised flag gives way even to a free lock";
+    EXPECT_FALSE(lock.IsHeldByCurrentThread());
 }
 
 TEST(nxGridDataManager, ThrottledUpdatesWakeAGridOnceUntilItAcknowledges)

@@ -30,6 +30,9 @@ TEST(nxIndexedMap, NormalisesToTheFieldCountAndMatchesWholeFields)
              {"", "*^*"}, {"A", "A^*"}, {"A^", "A^*"}, {"^B", "*^B"}, {"A^B^C", "A^B"}})
         EXPECT_EQ(map.NormaliseKey(given), normalised) << given;
     EXPECT_EQ(StatusMap(-3).NormaliseKey("A^B"), "A") << "a count below 1 is taken as 1";
+    for (const auto& [given, normalised] : std::vector<std::pair<std::string, std::string>>{
+             {"", "*"}, {"A", "A"}, {"^B", "*"}, {"A^", "A"}, {"4294967295", "4294967295"}})
+        EXPECT_EQ(StatusMap(1).NormaliseKey(given), normalised) << "one field: " << given;
 
     for (const char* key : {"P^X", "*^X"})
         EXPECT_TRUE(StatusMap::IsMatch("*^X", key, '^')) << key;
