@@ -52,20 +52,11 @@ private:
     bool m_found;
 };
 
-// A pattern the engine refuses is left out with a line in the log: the rest of the
-// document still loads.
 std::vector<std::string> ReadHidePatterns(nxXMLElement& list)
 {
     std::vector<std::string> patterns;
     for (pugi::xml_node child : list.GetNode().children(kHidePatternKey))
-    {
-        std::string pattern = nxXMLElement(child).GetValue();
-        if (nxLogRegexFilter(pattern, false).IsValid())
-            patterns.push_back(std::move(pattern));
-        else
-            nxLog(nxLogLevelEnum(nxLogLevel::Warning), "nxLogDataInterest")
-                << "A hide pattern that does not compile was left out: " << pattern;
-    }
+        patterns.push_back(nxXMLElement(child).GetValue());
     return patterns;
 }
 } // namespace
@@ -186,9 +177,15 @@ bool nxLogDataInterest::SetHidePatterns(const std::vector<std::string>& patterns
     std::vector<nxLogRegexFilter> compiled;
     for (const std::string& pattern : patterns)
     {
+        if (pattern.empty())
+            continue;
         nxLogRegexFilter hide(pattern, false);
-        if (!pattern.empty() && hide.IsValid())
+        if (hide.IsValid())
             compiled.push_back(std::move(hide));
+        else
+            // Left out with a line in the log: the rest of a document still loads.
+            nxLog(nxLogLevelEnum(nxLogLevel::Warning), "nxLogDataInterest")
+                << "A hide pattern that does not compile was left out: " << pattern;
     }
     std::unique_lock guard(m_filterLock);
     const bool same =

@@ -56,7 +56,8 @@ public:
     // is not shown, whatever the filter says. Kept apart from the filter's fields,
     // which the Filters dialog owns.
     std::vector<std::string> GetHidePatterns() const;
-    // Answers whether the list changed. Patterns that do not compile are left out.
+    // Answers whether the list changed. Patterns that do not compile are left out, each
+    // with a warning in the log.
     bool SetHidePatterns(const std::vector<std::string>& patterns);
 
     Filter GetFilter() const;
