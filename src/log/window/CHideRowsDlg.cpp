@@ -98,16 +98,22 @@ bool CHideRowsDlg::OnInitDialog()
 void CHideRowsDlg::ShowVerdict()
 {
     const std::string pattern = m_patternEdit.GetWindowText();
-    if (pattern.empty())
-        m_verdict.SetWindowText("");
-    else if (!IsValidPattern(pattern))
-        m_verdict.SetWindowText(Texts::HideInvalidVerdict);
-    else if (!m_selectedText.empty())
-        m_verdict.SetWindowText(nxLogDataInterest::IsRegexFilterMatch(m_selectedText, pattern, false)
-                                    ? Texts::HidesSelectedRow
-                                    : Texts::KeepsSelectedRow);
-    else
-        m_verdict.SetWindowText("");
+    std::string verdict;
+    if (!pattern.empty())
+    {
+        try
+        {
+            // One compile answers both: whether the pattern is valid and whether it hides the row.
+            const bool hides = nxLogDataInterest::IsRegexFilterMatch_NoCatch(m_selectedText, pattern, false);
+            if (!m_selectedText.empty())
+                verdict = hides ? Texts::HidesSelectedRow : Texts::KeepsSelectedRow;
+        }
+        catch (...)
+        {
+            verdict = Texts::HideInvalidVerdict;
+        }
+    }
+    m_verdict.SetWindowText(verdict);
 }
 
 bool CHideRowsDlg::AddEditedPattern()
