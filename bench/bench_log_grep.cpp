@@ -225,7 +225,7 @@ private:
             return;
         }
         const std::unique_ptr<nxLogMessage> owned(message);
-        m_manager.OnLogUpdate(*owned, nullptr);
+        m_manager.OnLogUpdate(std::move(*owned), nullptr);
     }
 
     static nxLogMessage* MakeMessage(size_t line, const std::string& text)

@@ -1,5 +1,6 @@
 #include "log/nxLogDataManager.h"
 
+#include <algorithm>
 #include <limits>
 #include <mutex>
 #include <typeinfo>
@@ -60,15 +61,26 @@ nxErrorEnum nxLogDataManager::FetchLogDataObjects(nxLogDataInterest* interest)
 
 void nxLogDataManager::OnLogUpdate(const nxLogMessage& message, nxLogSubscription* subscription)
 {
+    File(message, nullptr, subscription);
+}
+
+void nxLogDataManager::OnLogUpdate(nxLogMessage&& message, nxLogSubscription* subscription)
+{
+    File(message, &message, subscription);
+}
+
+void nxLogDataManager::File(const nxLogMessage& message, nxLogMessage* textDonor,
+                            nxLogSubscription* subscription)
+{
     std::lock_guard guard(GetLock());
     const int32_t sequenceNumber = _TakeLogSequenceNumber();
     // Taken out while in use: a view that files a message while it is told of this one finds it empty.
     std::vector<nxGridDataInterest*> accepting;
     accepting.swap(m_accepting);
     if (!CollectAcceptingInterests(message, subscription, accepting))
-        FileRowForEveryView(sequenceNumber, message, subscription);
+        FileRowForEveryView(sequenceNumber, message, textDonor, subscription);
     else if (!accepting.empty() || IsAlwaysKept(message))
-        FileRow(sequenceNumber, message, subscription, accepting);
+        FileRow(sequenceNumber, message, textDonor, subscription, accepting);
     accepting.swap(m_accepting);
     _OnEndOfDataUpdate();
 }
@@ -83,6 +95,7 @@ bool nxLogDataManager::CollectAcceptingInterests(const nxLogMessage& message, nx
     uint64_t version = 0;
     interests.swap(m_interests);
     std::swap(version, m_interestsVersion);
+    const uint64_t versionBefore = version;
     if (subscription)
         subscription->GetDataInterests(interests, version);
     else
@@ -91,38 +104,39 @@ bool nxLogDataManager::CollectAcceptingInterests(const nxLogMessage& message, nx
                          GetInterestManager().GetDataInterests().end());
         version = 0;
     }
-    bool decided = true;
-    for (nxGridDataInterest* interest : interests)
-    {
-        // A class of its own may test rows its own way, which only a row can answer.
-        if (typeid(*interest) != typeid(nxLogDataInterest))
+    // A class of its own may test rows its own way, which only a row can answer;
+    // asked again only when the list changed.
+    if (version == 0 || version != versionBefore)
+        m_interestsAllPlain = std::all_of(interests.begin(), interests.end(),
+                                          [](nxGridDataInterest* interest)
+                                          { return typeid(*interest) == typeid(nxLogDataInterest); });
+    const bool decided = m_interestsAllPlain;
+    if (decided)
+        for (nxGridDataInterest* interest : interests)
         {
-            decided = false;
-            break;
+            const auto* filter = static_cast<const nxLogDataInterest*>(interest);
+            // Without a listener no one would be told of the row, as when it is offered.
+            if (interest->GetListener() && filter->IsInterested(message))
+                accepting.push_back(interest);
         }
-        const auto* filter = static_cast<const nxLogDataInterest*>(interest);
-        // Without a listener no one would be told of the row, as when it is offered.
-        if (interest->GetListener() && filter->IsInterested(message))
-            accepting.push_back(interest);
-    }
     interests.swap(m_interests);
     m_interestsVersion = version;
     return decided;
 }
 
-void nxLogDataManager::FileRow(int32_t sequenceNumber, const nxLogMessage& message,
+void nxLogDataManager::FileRow(int32_t sequenceNumber, const nxLogMessage& message, nxLogMessage* textDonor,
                                nxLogSubscription* subscription,
                                const std::vector<nxGridDataInterest*>& accepting)
 {
-    nxLogDataObject* row = _NewRow(sequenceNumber, message);
+    nxLogDataObject* row = _NewRow(sequenceNumber, message, textDonor);
     _AddAcceptedDataObject(row, nxLogDataObject::GetAsIndexedMapKey(sequenceNumber), subscription, accepting);
     KeepOrDrop(row, message, subscription);
 }
 
 void nxLogDataManager::FileRowForEveryView(int32_t sequenceNumber, const nxLogMessage& message,
-                                           nxLogSubscription* subscription)
+                                           nxLogMessage* textDonor, nxLogSubscription* subscription)
 {
-    nxLogDataObject* row = _NewRow(sequenceNumber, message);
+    nxLogDataObject* row = _NewRow(sequenceNumber, message, textDonor);
     _AddDataObject(row, subscription, false);
     KeepOrDrop(row, message, subscription);
 }
@@ -143,9 +157,11 @@ bool nxLogDataManager::IsAlwaysKept(const nxLogMessage& message)
            message.GetLogLevel().GetValue() == kAlwaysKeptLevel;
 }
 
-nxLogDataObject* nxLogDataManager::_NewRow(int32_t sequenceNumber, const nxLogMessage& message)
+nxLogDataObject* nxLogDataManager::_NewRow(int32_t sequenceNumber, const nxLogMessage& message,
+                                           nxLogMessage* textDonor)
 {
-    auto* row = new nxLogDataObject(sequenceNumber, ++m_filedRows, message);
+    auto* row = new nxLogDataObject(sequenceNumber, ++m_filedRows, message,
+                                    textDonor ? textDonor->TakeLogEntry() : message.GetLogEntry());
     m_filingOrder.Append(*row);
     return row;
 }

@@ -43,6 +43,9 @@ public:
     nxErrorEnum DetachLogDataInterest(nxLogDataInterest* interest);
     nxErrorEnum FetchLogDataObjects(nxLogDataInterest* interest);
     void OnLogUpdate(const nxLogMessage& message, nxLogSubscription* subscription);
+    // The same for a message the caller owns and is done with: a row filed for
+    // it takes its text rather than a copy, which leaves the message's text empty.
+    void OnLogUpdate(nxLogMessage&& message, nxLogSubscription* subscription);
 
     // Lowering the limit below the rows held drops the oldest at once. Both
     // getters may be asked from any thread at any time, without the store's lock.
@@ -70,17 +73,19 @@ protected:
     // it, newest in the order of filing; and, once the row is in the store, the
     // oldest rows dropped past the limit.
     int32_t _TakeLogSequenceNumber();
-    nxLogDataObject* _NewRow(int32_t sequenceNumber, const nxLogMessage& message);
+    // The row takes the text of textDonor, when given (the message itself), else a copy.
+    nxLogDataObject* _NewRow(int32_t sequenceNumber, const nxLogMessage& message, nxLogMessage* textDonor);
     void _DropRowsPastLimit();
 
 private:
     // The views of the subscription (or of the store, without one) that show the
     // message; false when a view's filter is of a class of its own and only a row can tell.
+    void File(const nxLogMessage& message, nxLogMessage* textDonor, nxLogSubscription* subscription);
     bool CollectAcceptingInterests(const nxLogMessage& message, nxLogSubscription* subscription,
                                    std::vector<nxGridDataInterest*>& accepting);
-    void FileRow(int32_t sequenceNumber, const nxLogMessage& message, nxLogSubscription* subscription,
-                 const std::vector<nxGridDataInterest*>& accepting);
-    void FileRowForEveryView(int32_t sequenceNumber, const nxLogMessage& message,
+    void FileRow(int32_t sequenceNumber, const nxLogMessage& message, nxLogMessage* textDonor,
+                 nxLogSubscription* subscription, const std::vector<nxGridDataInterest*>& accepting);
+    void FileRowForEveryView(int32_t sequenceNumber, const nxLogMessage& message, nxLogMessage* textDonor,
                              nxLogSubscription* subscription);
     void KeepOrDrop(nxLogDataObject* row, const nxLogMessage& message, nxLogSubscription* subscription);
 
@@ -97,5 +102,7 @@ private:
     std::vector<nxGridDataInterest*> m_interests;
     // Which of the subscription's interest lists m_interests holds (0: none known).
     uint64_t m_interestsVersion = 0;
+    // Whether every one of m_interests is a plain nxLogDataInterest.
+    bool m_interestsAllPlain = false;
     std::vector<nxGridDataInterest*> m_accepting;
 };

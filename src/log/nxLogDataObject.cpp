@@ -39,13 +39,14 @@ nxLogDataObject::nxLogDataObject()
 
 // A new row has no observers yet, so its values go straight in: filling it
 // through the updates would tell no one and change nothing else.
-nxLogDataObject::nxLogDataObject(int32_t sequenceNumber, uint64_t filingPlace, const nxLogMessage& message)
+nxLogDataObject::nxLogDataObject(int32_t sequenceNumber, uint64_t filingPlace, const nxLogMessage& message,
+                                 std::string text)
     : nxGridDataObject(SharedLock()),
       m_sequenceNumber(nxLogSequenceNumberAttributeValue(sequenceNumber, filingPlace)),
       m_logLevel(nxEnumAttributeValue<nxLogLevelEnum>(FiledLevelOf(message))),
       m_hostName(nxStringAttributeValue(message.GetHostName())),
       m_applicationName(nxStringAttributeValue(message.GetApplicationName())),
-      m_logText(nxStringAttributeValue(message.GetLogEntry())),
+      m_logText(nxStringAttributeValue(std::move(text))),
       m_receivedTime(nxDateTimeAttributeValue(nxDateTime())),
       m_destinationNodeName(nxStringAttributeValue(NodeNameOf(message)))
 {

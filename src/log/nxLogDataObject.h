@@ -29,9 +29,11 @@ class nxLogDataObject : public nxGridDataObject, public nxLogFilingOrder::Place
 {
 public:
     nxLogDataObject();
-    // Filled from the message, as OnLogUpdate fills a new row; filingPlace orders
+    // Filled from the message, as OnLogUpdate fills a new row, with the message's
+    // text given apart (a copy, or the text taken from it); filingPlace orders
     // the row among the others (nxLogSequenceNumberAttributeValue).
-    nxLogDataObject(int32_t sequenceNumber, uint64_t filingPlace, const nxLogMessage& message);
+    nxLogDataObject(int32_t sequenceNumber, uint64_t filingPlace, const nxLogMessage& message,
+                    std::string text);
     ~nxLogDataObject() override;
 
     // Rows come from a pool of their own (nxBlockPool); a class derived from this

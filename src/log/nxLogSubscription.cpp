@@ -76,5 +76,5 @@ void nxLogSubscription::OnLogMessage(nxLogMessage* message, void*)
     if (!manager || !_LockDataManager(*manager))
         return;
     std::lock_guard guard(manager->GetLock(), std::adopt_lock);
-    manager->OnLogUpdate(*owned, this);
+    manager->OnLogUpdate(std::move(*owned), this);
 }

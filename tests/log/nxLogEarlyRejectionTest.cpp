@@ -143,7 +143,9 @@ TEST_F(LogEarlyRejection, LeavesTheSameNumbersRowsAndViewsAsFilingEveryRow)
     EXPECT_EQ(early.nextSequenceNumber, -150);
     EXPECT_GT(early.droppedRows, 0u) << "the limit is reached";
     EXPECT_EQ(early.storedRows, 60u);
-    EXPECT_FALSE(early.seenByView[0].empty());
+    ASSERT_FALSE(early.seenByView[0].empty());
+    EXPECT_NE(early.seenByView[0].front().find("|error "), std::string::npos)
+        << "the row holds the text of the message it was filed for: " << early.seenByView[0].front();
     EXPECT_FALSE(early.seenByView[1].empty());
     EXPECT_FALSE(early.seenByView[2].empty()) << "a no-change level is filed, and filtered, as level 0";
     EXPECT_EQ(early, filed);

@@ -26,6 +26,9 @@ public:
     void SetHostName(std::string name) { m_hostName = std::move(name); }
     void SetApplicationName(std::string name) { m_applicationName = std::move(name); }
     void SetLogEntry(std::string text) { m_logEntry = std::move(text); }
+    // The text moved out, leaving the message's empty: for the one who owns the
+    // message and files it, so a long text is not copied.
+    std::string TakeLogEntry() { return std::move(m_logEntry); }
     void SetDestinationUserID(const nxUInt32ValueWrapper& id) { m_destinationUserId = id; }
     void SetTimeStamp(const nxDateTime& time) { m_timeStamp = time; }
 

@@ -18,13 +18,8 @@ void CGridLock::BecomeOwner()
     m_depth = 1;
 }
 
-void CGridLock::lock()
+void CGridLock::LockFirst()
 {
-    if (IsHeldByCurrentThread())
-    {
-        ++m_depth;
-        return;
-    }
     if (m_waiters.load(std::memory_order_relaxed) != 0 || !TakeIfFree())
     {
         std::unique_lock guard(m_mutex);
@@ -48,10 +43,9 @@ bool CGridLock::try_lock()
     return true;
 }
 
-void CGridLock::unlock()
+void CGridLock::Release()
 {
-    if (--m_depth > 0)
-        return;
+    m_depth = 0;
     m_owner.store(std::thread::id(), std::memory_order_relaxed);
     m_held.store(false, std::memory_order_seq_cst);
     if (m_waiters.load(std::memory_order_seq_cst) != 0)

@@ -16,9 +16,23 @@ public:
     CGridLock(const CGridLock&) = delete;
     CGridLock& operator=(const CGridLock&) = delete;
 
-    void lock();
+    // Taking it again, and giving back all but the last hold, cost no call: the
+    // store's lock is taken again several times for each message filed.
+    void lock()
+    {
+        if (IsHeldByCurrentThread())
+            ++m_depth;
+        else
+            LockFirst();
+    }
     bool try_lock();
-    void unlock();
+    void unlock()
+    {
+        if (m_depth > 1)
+            --m_depth;
+        else
+            Release();
+    }
 
     // True with the lock taken; false, without it, once abandon is true.
     bool LockUnless(const std::atomic<bool>& abandon);
@@ -33,6 +47,8 @@ public:
     unsigned GetNumberOfWaiters() const;
 
 private:
+    void LockFirst();
+    void Release();
     bool TakeIfFree();
     void BecomeOwner();
 
