@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <mutex>
+#include <string_view>
 #include <typeinfo>
 
 #include "log/nxLogDataInterest.h"
@@ -14,7 +15,7 @@ std::atomic<nxLogDataManager*> nxLogDataManager::_soleInstance{nullptr};
 
 namespace
 {
-constexpr const char* kAlwaysKeptApplication = "ControlServer";
+constexpr std::string_view kAlwaysKeptApplication = "ControlServer";
 constexpr uint32_t kAlwaysKeptLevel = nxLogLevel::Critical;
 // After the lowest number the count goes on below the null and no-change values.
 constexpr int32_t kFirstNumberAfterWrap = 0x7FFFFFFD;
@@ -153,8 +154,9 @@ void nxLogDataManager::KeepOrDrop(nxLogDataObject* row, const nxLogMessage& mess
 
 bool nxLogDataManager::IsAlwaysKept(const nxLogMessage& message)
 {
-    return message.GetApplicationName() == kAlwaysKeptApplication ||
-           message.GetLogLevel().GetValue() == kAlwaysKeptLevel;
+    // The level first, and the name's length before its bytes: asked of every message.
+    return message.GetLogLevel().GetValue() == kAlwaysKeptLevel ||
+           std::string_view(message.GetApplicationName()) == kAlwaysKeptApplication;
 }
 
 nxLogDataObject* nxLogDataManager::_NewRow(int32_t sequenceNumber, const nxLogMessage& message,

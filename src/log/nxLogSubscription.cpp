@@ -71,6 +71,11 @@ void nxLogSubscription::OnLogMessage(nxLogMessage* message, void*)
     const std::unique_ptr<nxLogMessage> owned(message);
     if (!owned)
         return;
+    // The filters read the text first thing: its first lines are fetched while the store is locked.
+    const std::string& text = owned->GetLogEntry();
+    __builtin_prefetch(text.data());
+    if (text.size() > 64)
+        __builtin_prefetch(text.data() + 64);
     nxLogDataManager* manager = nxLogDataManager::GetInstance();
     // Without the manager's lock (none yet, or an unsubscribe under way) the message is dropped.
     if (!manager || !_LockDataManager(*manager))

@@ -57,7 +57,8 @@ void nxGridDataManager::OnSnapshotError(const nxErrorEnum& error, nxGridDataSubs
 void nxGridDataManager::_OnEndOfDataUpdate()
 {
     std::lock_guard guard(m_lock);
-    m_updateCount.fetch_add(1, std::memory_order_acq_rel);
+    // Counted only under the lock: a plain store, no read-modify-write, for each message.
+    m_updateCount.store(m_updateCount.load(std::memory_order_relaxed) + 1, std::memory_order_release);
     const bool throttled = UsesDataUpdateThrottling();
     for (nxGridDataInterest* interest : m_interestManager.GetDataInterests())
         interest->OnEndOfDataUpdate(throttled);
