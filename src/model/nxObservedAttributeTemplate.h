@@ -30,7 +30,7 @@ public:
     explicit nxObservedAttributeTemplate(T value) : m_value(std::move(value)) {}
 
     nxObservedAttributeTemplate* CreateInstance() const override { return new nxObservedAttributeTemplate(); }
-    std::recursive_mutex& GetLock() const override { return m_lock.Get(this); }
+    nxRecursiveLock& GetLock() const override { return m_lock.Get(this); }
     nxAttributeID GetAttributeID() const override { return ID; }
     // Unlocked: a reader that may race with updates holds the lock or uses GetValueCopy.
     const T& GetAttributeValue() const override { return m_value; }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <mutex>
+#include "platform/grid/data/nxRecursiveLock.h"
 
 // Where an observed attribute's lock lives: in the attribute itself.
 class nxOwnAttributeLock
 {
 public:
-    std::recursive_mutex& Get(const void* /*attribute*/) const { return m_lock; }
+    nxRecursiveLock& Get(const void* /*attribute*/) const { return m_lock; }
 
 private:
-    mutable std::recursive_mutex m_lock;
+    mutable nxRecursiveLock m_lock;
 };

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <mutex>
-
+#include "platform/grid/data/nxRecursiveLock.h"
 #include "platform/grid/data/nxSharedLockPool.h"
 
 // Where an observed attribute's lock lives: in the pool of attribute locks,
@@ -9,7 +8,7 @@
 class nxSharedAttributeLock
 {
 public:
-    static std::recursive_mutex& Get(const void* attribute)
+    static nxRecursiveLock& Get(const void* attribute)
     {
         return nxSharedLockPool::AttributeLocks().For(attribute);
     }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <mutex>
 
 #include "platform/grid/data/nxAttribute.h"
 #include "platform/grid/data/nxAttributeObserverList.h"
+#include "platform/grid/data/nxRecursiveLock.h"
 
 class nxAttributeObserver;
 
@@ -18,7 +18,7 @@ class nxObservedAttribute : public nxAttribute
 public:
     ~nxObservedAttribute() override = default;
 
-    virtual std::recursive_mutex& GetLock() const = 0;
+    virtual nxRecursiveLock& GetLock() const = 0;
     void Lock() const { GetLock().lock(); }
     void Unlock() const { GetLock().unlock(); }
 

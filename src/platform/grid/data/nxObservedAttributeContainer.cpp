@@ -5,7 +5,7 @@
 #include "platform/grid/data/nxObservedAttribute.h"
 #include "platform/grid/data/nxSharedLockPool.h"
 
-nxObservedAttributeContainer::nxObservedAttributeContainer() : m_lock(new std::recursive_mutex()) {}
+nxObservedAttributeContainer::nxObservedAttributeContainer() : m_lock(new nxRecursiveLock()) {}
 
 nxObservedAttributeContainer::nxObservedAttributeContainer(SharedLock)
     : m_lock(&nxSharedLockPool::RowLocks().For(this))

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <mutex>
 #include <span>
 
 #include "platform/grid/data/nxGridDataTypes.h"
+#include "platform/grid/data/nxRecursiveLock.h"
 
 class nxObservedAttribute;
 
@@ -22,7 +22,7 @@ public:
 
     void Lock() const { m_lock->lock(); }
     void Unlock() const { m_lock->unlock(); }
-    std::recursive_mutex& GetLock() const { return *m_lock; }
+    nxRecursiveLock& GetLock() const { return *m_lock; }
 
     void AddAttribute(nxObservedAttribute* attribute);
     void AddAttributes(std::initializer_list<nxObservedAttribute*> attributes);
@@ -50,7 +50,7 @@ protected:
 private:
     void Reserve(uint32_t capacity);
 
-    std::recursive_mutex* m_lock;
+    nxRecursiveLock* m_lock;
     nxObservedAttribute* const* m_attributes = nullptr;
     uint32_t m_count = 0;
     // 0 while the list is the row's own storage (or empty).

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-std::recursive_mutex& nxSharedLockPool::For(const void* object)
+nxRecursiveLock& nxSharedLockPool::For(const void* object)
 {
     // Objects lie at least 8 bytes apart; a prime count spreads their addresses.
     return m_locks[(reinterpret_cast<uintptr_t>(object) >> 3) % Size];

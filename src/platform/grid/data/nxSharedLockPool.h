@@ -2,7 +2,8 @@
 
 #include <array>
 #include <cstddef>
-#include <mutex>
+
+#include "platform/grid/data/nxRecursiveLock.h"
 
 // Re-entrant locks shared out by address, for objects too many to carry a lock
 // each (a store keeps hundreds of thousands of log rows, each with its
@@ -15,8 +16,8 @@ class nxSharedLockPool
 public:
     static constexpr size_t Size = 509;
 
-    std::recursive_mutex& For(const void* object);
-    bool Holds(const std::recursive_mutex* lock) const
+    nxRecursiveLock& For(const void* object);
+    bool Holds(const nxRecursiveLock* lock) const
     {
         return lock >= m_locks.data() && lock < m_locks.data() + m_locks.size();
     }
@@ -28,5 +29,5 @@ public:
 private:
     nxSharedLockPool() = default;
 
-    std::array<std::recursive_mutex, Size> m_locks;
+    std::array<nxRecursiveLock, Size> m_locks;
 };
