@@ -11,6 +11,7 @@
 #include "platform/grid/data/CGridLock.h"
 #include "platform/grid/data/nxGridDataInterest.h"
 #include "platform/grid/data/nxGridDataManager.h"
+#include "platform/grid/data/nxRecursiveLock.h"
 #include "platform/xml/nxXMLDocument.h"
 
 namespace
@@ -131,6 +132,57 @@ TEST(CGridLock, ThreadsTakingItEveryWayExcludeEachOtherAndAllGetThrough)
     std::atomic<bool> abandon{true};
     EXPECT_FALSE(lock.LockUnless(abandon)) << "a raised flag gives way even to a free lock";
     EXPECT_FALSE(lock.IsHeldByCurrentThread());
+}
+
+TEST(nxRecursiveLock, ThreadsExcludeEachOtherAndOneAsleepIsWokenByTheLastRelease)
+{
+    nxRecursiveLock lock;
+    long counter = 0; // guarded by lock only
+    constexpr int kThreads = 4;
+    constexpr int kRounds = 20000;
+    std::vector<std::thread> threads;
+    for (int thread = 0; thread < kThreads; ++thread)
+        threads.emplace_back(
+            [&, thread]
+            {
+                for (int round = 0; round < kRounds; ++round)
+                {
+                    if ((round + thread) % 2 == 0)
+                        lock.lock();
+                    else
+                        while (!lock.try_lock())
+                            std::this_thread::yield();
+                    lock.lock(); // re-entrant
+                    ++counter;
+                    lock.unlock();
+                    lock.unlock();
+                }
+            });
+    for (std::thread& thread : threads)
+        thread.join();
+    EXPECT_EQ(counter, long{kThreads} * kRounds);
+
+    // Held twice: the first release keeps it, the second lets the sleeper in.
+    lock.lock();
+    lock.lock();
+    std::atomic<bool> taken{false};
+    std::thread sleeper(
+        [&]
+        {
+            EXPECT_FALSE(lock.try_lock());
+            lock.lock();
+            taken = true;
+            lock.unlock();
+        });
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    lock.unlock();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_FALSE(taken) << "still held once";
+    lock.unlock();
+    sleeper.join();
+    EXPECT_TRUE(taken);
+    EXPECT_TRUE(lock.try_lock()) << "free at the end";
+    lock.unlock();
 }
 
 TEST(nxGridDataManager, ThrottledUpdatesWakeAGridOnceUntilItAcknowledges)
