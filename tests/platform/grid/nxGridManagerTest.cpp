@@ -126,19 +126,6 @@ TEST_F(GridRows, SelectionFollowsRowsThroughMovesAndLosesRemovedRows)
     EXPECT_EQ(m_grid->GetSelectedRows(), std::set<CGridRow*>{b});
 }
 
-TEST_F(GridRows, CopyGivesTheSelectedRowsInDisplayOrderAfterAHeadingLine)
-{
-    Batch(Servers({{.id = "C"}, {.id = "A"}, {.id = "B"}}));
-    Flush();
-    Select("C");
-    Select("A");
-    EXPECT_EQ(m_grid->GetSelectedRowsAsText(), "Host Name\tApplication Name\tApplication ID\n"
-                                               "host1\tApp-A\tA\n"
-                                               "host1\tApp-C\tC\n");
-    m_grid->ClearSelection();
-    EXPECT_EQ(m_grid->GetSelectedRowsAsText(), "Host Name\tApplication Name\tApplication ID\n");
-}
-
 TEST_F(GridRows, AHeaderSortGoesAheadOfTheSortOptionsUntilCleared)
 {
     Batch(

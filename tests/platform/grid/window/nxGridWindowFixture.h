@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -62,6 +63,19 @@ protected:
         std::vector<nxApplicationStatus*> statuses;
         for (const nxStatusFields& wanted : fields)
             statuses.push_back(MakeStatus(wanted));
+        return statuses;
+    }
+
+    // Servers "N0001" and on, numbered from and to.
+    static std::vector<nxApplicationStatus*> Numbered(int from, int to)
+    {
+        std::vector<nxApplicationStatus*> statuses;
+        for (int number = from; number <= to; ++number)
+        {
+            char id[16];
+            std::snprintf(id, sizeof id, "N%04d", number);
+            statuses.push_back(MakeStatus({.id = id}));
+        }
         return statuses;
     }
 
