@@ -149,25 +149,19 @@ TEST_F(ControlDataManager, AFailedSnapshotChangesNoRowAndStillCompletes)
     EXPECT_EQ(log.FromSource("nxGridDataManager").back().level, 37u);
 }
 
-TEST_F(ControlDataManager, AFailedSubscribeIsReturnedAndUndone)
+TEST_F(ControlDataManager, AFailedSubscribeIsReturnedUndoneAndFollowedByNoRequest)
 {
     m_service.SetResult("SubscribeApplicationStatus", nxErrorEnum(nxErrorEnum::Refused, "no"));
     Open(72, false);
+    Open(71, false);
     EXPECT_EQ(m_manager->GetSubscriptionManager().GetNumberOfSubscriptions(), 0u);
+    EXPECT_EQ(Operations(m_service),
+              (std::vector<std::string>{"SubscribeApplicationStatus", "SubscribeApplicationStatus"}));
     Advance(60);
     m_service.SetResult("SubscribeApplicationStatus", {});
     View& retry = Open(72);
     Batch(72, {MakeServer("S1")});
     EXPECT_EQ(retry.listener.RowCount(), 1u);
-}
-
-TEST_F(ControlDataManager, ARefusedSubscribeIsFollowedByNoRequest)
-{
-    m_service.SetResult("SubscribeApplicationStatus", nxErrorEnum(nxErrorEnum::Refused, "no"));
-    Open(72, false);
-    Open(71, false);
-    EXPECT_EQ(Operations(m_service),
-              (std::vector<std::string>{"SubscribeApplicationStatus", "SubscribeApplicationStatus"}));
 }
 
 // A server batch may carry a client-typed status: its row is made by the server
@@ -198,19 +192,6 @@ TEST_F(ControlDataManager, DestroyMakesEveryViewLetGoOfItsRowsBeforeTheyAreDelet
     m_manager->Destroy();
     EXPECT_EQ(servers.listener.RowCount(), 0u);
     servers.interest.DetachFromDataManager();
-}
-
-TEST_F(ControlDataManager, StopAndRemoveGoToTheService)
-{
-    EXPECT_TRUE(m_manager->StopApplication(nxApplicationID("S1")).IsOK());
-    m_service.SetResult("RemoveApplicationFromApplicationStatusImage", nxErrorEnum(nxErrorEnum::Refused));
-    EXPECT_FALSE(m_manager->RemoveApplicationFromApplicationStatusImage(nxApplicationID("S2")).IsOK());
-    const auto requests = m_service.GetRequests();
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].operation, "ShutdownApplication");
-    EXPECT_EQ(requests[0].argument, "S1");
-    EXPECT_NE(requests[0].callback, nullptr);
-    EXPECT_EQ(requests[1].argument, "S2");
 }
 
 TEST_F(ControlDataManager, AnIdHoldingTheSeparatorIsLeftOutAndLoggedOnce)

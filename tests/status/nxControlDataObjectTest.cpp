@@ -196,15 +196,3 @@ TEST(nxControlDataObject, StaleMarkIsSetOnceAndClearedByTheNextStatus)
     for (nxObservedAttribute* attribute : observed.row.GetAttributes())
         EXPECT_EQ(attribute->GetAttributeHighlight(), 0x800u);
 }
-
-TEST(nxControlDataObject, GettersReadTheHeldValues)
-{
-    nxControlDataObject row;
-    EXPECT_TRUE(row.GetApplicationID().IsEmpty());
-    EXPECT_TRUE(row.GetClientServer().IsUndefined());
-    std::unique_ptr<nxApplicationStatus> status(
-        MakeStatus({.id = "A", .expected = 8202, .schedule = "Ignore"}));
-    row.OnApplicationStatusUpdate(*status, true);
-    EXPECT_EQ(row.GetExpectedApplicationStatus().GetValue(), 8202u);
-    EXPECT_EQ(row.GetApplicationScheduleName(), "Ignore");
-}
