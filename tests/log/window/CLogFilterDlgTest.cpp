@@ -119,19 +119,6 @@ TEST_F(LogFilters, ANewViewOffersLevels32To38NoneSelectedAndAcceptsEveryLevel)
     EXPECT_EQ(Column(3), (std::vector<std::string>{"level 38", "level 32"})) << "every listed level hides 31";
 }
 
-TEST_F(LogFilters, TheDefaultInterestShowsEveryLevelButInformationSelected)
-{
-    nxLogGridWnd window;
-    ASSERT_TRUE(window.GetGridManager()->AddDataInterest(Grid().CreateDefaultDataInterest(), true).IsOK());
-    RunFilters(window,
-               [](CLogFilterDlg& dialog)
-               {
-                   EXPECT_EQ(SelectedLevels(dialog),
-                             std::vector<std::string>(kOfferedLevels.begin() + 1, kOfferedLevels.end()));
-                   nxOperator::Finish(dialog, IDCANCEL);
-               });
-}
-
 TEST_F(LogFilters, AStoredLowestLevelIsLostAtTheNextOK)
 {
     KeepEveryRow();
