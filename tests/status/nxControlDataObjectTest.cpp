@@ -161,16 +161,6 @@ TEST(nxControlDataObject, LiveChangesOfFlaggedAttributesFlashAndSnapshotsDoNot)
     EXPECT_EQ(observed.BitsOf(9017), 0x8u);
 }
 
-TEST(nxControlDataObject, AnUnchangedStatusNotifiesNobody)
-{
-    ObservedRow observed;
-    observed.Apply({.id = "A"}, true);
-    observed.Collect();
-    observed.Apply({.id = "A"}, false);
-    observed.Collect();
-    EXPECT_TRUE(observed.last.empty());
-}
-
 TEST(nxControlDataObject, StaleMarkIsSetOnceAndClearedByTheNextStatus)
 {
     ObservedRow observed;

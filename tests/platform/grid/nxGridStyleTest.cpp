@@ -52,14 +52,13 @@ TEST(CGridStyle, AttributeHighlightBitsBecomeCellStyleBits)
 TEST_F(GridStyles, ChangesFlashUpDownOrAsAChangeAndFadeAfterTheDuration)
 {
     AddColumn(9017);
-    Batch(Servers({{.id = "A", .delta = 1}}));
-    Flush();
+    Batch({{.id = "A", .delta = 1}});
     EXPECT_EQ(StyleOf("A", 3).GetFlash().kind, CGridStyle::Flash::None) << "a new row does not flash";
 
     const auto flashAfter = [&](uint32_t delta)
     {
         m_clock.AdvanceSeconds(5);
-        Batch(Servers({{.id = "A", .delta = delta}}));
+        Deliver({{.id = "A", .delta = delta}});
         const CGridFlushResult result = Flush();
         EXPECT_TRUE(result.flashed);
         return StyleOf("A", 3).GetFlash();
@@ -82,13 +81,13 @@ TEST_F(GridStyles, OnlyTheChangedCellsAreRepaintedInMergedRanges)
     std::vector<nxApplicationStatus*> image;
     for (char id = 'A'; id <= 'J'; ++id)
         image.push_back(MakeStatus({.id = std::string(1, id)}));
-    Batch(image);
+    Deliver(image);
     Flush();
     image.clear();
     for (char id = 'A'; id <= 'J'; ++id)
         image.push_back(MakeStatus({.id = std::string(1, id),
                                     .location = (id == 'B' || id == 'C' || id == 'H') ? "Oslo" : "London"}));
-    Batch(image);
+    Deliver(image);
     Flush();
     EXPECT_EQ(m_signals.changedRows, (std::vector<std::pair<size_t, size_t>>{{1, 2}, {7, 7}}));
 }

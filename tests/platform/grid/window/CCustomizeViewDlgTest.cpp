@@ -111,7 +111,7 @@ TEST_F(Customise, TheColumnsPageHidesMovesAndRenamesColumns)
 
 TEST_F(Customise, TheColumnPickerAddsRemovesAndRefusesAnEmptyGrid)
 {
-    Batch(Servers({{.id = "A", .location = "Oslo"}}));
+    Batch({{.id = "A", .location = "Oslo"}});
     {
         nxModalDriver add(
             [](QWidget* modal)
@@ -151,8 +151,8 @@ TEST_F(Customise, TheColumnPickerAddsRemovesAndRefusesAnEmptyGrid)
 
 TEST_F(Customise, SortingPutsTheOperatorsKeysAheadOfTheMandatoryOnes)
 {
-    Batch(Servers(
-        {{.id = "A", .location = "Oslo"}, {.id = "B", .location = "Rome"}, {.id = "C", .location = "Oslo"}}));
+    Batch(
+        {{.id = "A", .location = "Oslo"}, {.id = "B", .location = "Rome"}, {.id = "C", .location = "Oslo"}});
     nxModalDriver sort(
         [](QWidget* modal)
         {

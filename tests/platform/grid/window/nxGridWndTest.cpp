@@ -38,11 +38,11 @@ void Wheel(QAbstractScrollArea& area, int notches)
 
 TEST_F(GridWindow, HighlightsPaintTheirColoursAndTheStyleManagerCanChangeThem)
 {
-    Batch(Servers({{.id = "A", .expected = 8201},
-                   {.id = "B", .expected = 8202},
-                   {.id = "C", .expected = 8203},
-                   {.id = "D", .expected = 8204},
-                   {.id = "E", .expected = 8299}}));
+    Batch({{.id = "A", .expected = 8201},
+           {.id = "B", .expected = 8202},
+           {.id = "C", .expected = 8203},
+           {.id = "D", .expected = 8204},
+           {.id = "E", .expected = 8299}});
     const CGridStyleManager& styles = Grid().GetStyleManager();
     const char* rows[] = {"A", "C", "D", "B"}; // highlights 1 to 4
     for (int highlight = 1; highlight <= 4; ++highlight)
@@ -51,8 +51,7 @@ TEST_F(GridWindow, HighlightsPaintTheirColoursAndTheStyleManagerCanChangeThem)
             nxToQColor(styles.GetCustomHighlightColor(highlight)))
             << "highlight " << highlight;
 
-    Batch(Servers(
-        {{.id = "A", .expected = 8201}, {.id = "D", .expected = 8204}, {.id = "E", .expected = 8299}}));
+    Batch({{.id = "A", .expected = 8201}, {.id = "D", .expected = 8204}, {.id = "E", .expected = 8299}});
     ASSERT_FALSE(View().IsShowingWarning());
     EXPECT_TRUE(Near(PaintedColour(RowOf("A"), 0), nxToQColor(styles.GetCustomHighlightColor(1))));
     EXPECT_TRUE(Near(PaintedColour(RowOf("D"), 0), nxToQColor(styles.GetCustomHighlightColor(3))));
@@ -73,8 +72,8 @@ TEST_F(GridWindow, AFlashStartsInItsColourAndFadesBackAfterTheDuration)
     delta.order = 3;
     columns.push_back(delta);
     Grid().SetColumnSettings(columns);
-    Batch(Servers({{.id = "A", .expected = 8299, .delta = 0}}));
-    Batch(Servers({{.id = "A", .expected = 8299, .delta = 0xFFFFFFFF}}));
+    Batch({{.id = "A", .expected = 8299, .delta = 0}});
+    Batch({{.id = "A", .expected = 8299, .delta = 0xFFFFFFFF}});
     const QColor change = nxToQColor(Grid().GetStyleManager().GetFlashChangeColor());
     EXPECT_TRUE(Near(PaintedColour(0, 3), change)) << "a value gone to nothing flashes as a change";
     EXPECT_TRUE(Near(PaintedColour(0, 0), QColor(225, 225, 255))) << "unchanged cells do not flash";
@@ -89,7 +88,7 @@ TEST_F(GridWindow, AFlashStartsInItsColourAndFadesBackAfterTheDuration)
 
 TEST_F(GridWindow, StaleRowsAreGreyItalic)
 {
-    Batch(Servers({{.id = "A"}}));
+    Batch({{.id = "A"}});
     m_data->OnServerApplicationStatusDisconnectDetected();
     m_window->FlushNow();
     EXPECT_TRUE(Model().index(0, 0).data(Qt::FontRole).value<QFont>().italic());
@@ -152,7 +151,7 @@ TEST_F(GridWindow, ASelectionAtTheTopHoldsTheRowsOnScreen)
 
 TEST_F(GridWindow, CopyPutsTheSelectedRowsOnTheClipboard)
 {
-    Batch(Servers({{.id = "A"}, {.id = "B"}, {.id = "C"}}));
+    Batch({{.id = "A"}, {.id = "B"}, {.id = "C"}});
     QItemSelection selection(Model().index(0, 0), Model().index(0, 0));
     selection.select(Model().index(2, 1), Model().index(2, 1));
     View().selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
@@ -167,7 +166,7 @@ TEST_F(GridWindow, CopyPutsTheSelectedRowsOnTheClipboard)
 
 TEST_F(GridWindow, AHeaderClickSortsAscendingThenDescendingThenAsBefore)
 {
-    Batch(Servers({{.id = "A"}, {.id = "B"}, {.id = "C"}}));
+    Batch({{.id = "A"}, {.id = "B"}, {.id = "C"}});
     const auto ids = [&]
     {
         std::string text;
@@ -188,7 +187,7 @@ TEST_F(GridWindow, AHeaderClickSortsAscendingThenDescendingThenAsBefore)
 
 TEST_F(GridWindow, TheHeaderMenuFiltersAColumnMarksItAndClearsIt)
 {
-    Batch(Servers({{.id = "A"}, {.id = "B"}, {.id = "C"}}));
+    Batch({{.id = "A"}, {.id = "B"}, {.id = "C"}});
     std::unique_ptr<QMenu> menu = m_window->CreateHeaderMenu(1);
     QStringList items;
     for (QAction* action : menu->actions())
