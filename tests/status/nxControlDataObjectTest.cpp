@@ -123,13 +123,16 @@ TEST(nxControlDataObject, HeartbeatDeltaShowsNumbersEmptiesForNullAndKeepsForNoC
     EXPECT_EQ(apply(0xFFFFFFFF), "") << "null empties the cell";
 }
 
-TEST(nxControlDataObject, LiveChangesOfFlaggedAttributesFlashAndSnapshotsDoNot)
+TEST(nxControlDataObject, OnlyChangesNotifyAndLiveChangesOfFlaggedAttributesFlashWhereSnapshotsDoNot)
 {
     ObservedRow observed;
     nxStatusFields fields{
         .id = "A", .expected = 8201, .delta = 3, .status = 8002, .schedule = "S1", .location = "L1"};
     observed.Apply(fields, true);
     observed.Collect();
+    observed.Apply(fields, false);
+    observed.Collect();
+    EXPECT_TRUE(observed.last.empty()) << "an unchanged status notifies nobody";
 
     // A live update raising every flagged value and changing a plain one, highlight unchanged.
     fields.delta = 4, fields.status = 8004, fields.schedule = "S2", fields.location = "L2",
