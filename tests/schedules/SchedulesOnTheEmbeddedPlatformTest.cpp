@@ -30,8 +30,7 @@ constexpr nxAttributeID kId = 9001, kStatus = 9005, kExpected = 9014, kSchedule 
 // The schedule dialogs, run modally as the console runs them, and the server
 // applications grid in its window, on a small embedded platform that the test moves
 // on from Wednesday 11 June 2025 at 10:00 UTC (11:00 in London), with its own schemes
-// file and the shipped time-zone table. Nothing goes wrong by chance, so that what
-// changes is the schedule's doing.
+// file and the shipped time-zone table, where nothing goes wrong by chance.
 class SchedulesOnTheEmbeddedPlatform : public nxEmbeddedPlatformFixture
 {
 protected:
@@ -40,8 +39,7 @@ protected:
         nxEmbeddedPlatformFixture::SetUp();
         m_options.serverCount = 30;
         m_options.clientCount = 4;
-        m_options.lateHeartbeatsPerHour = m_options.restartsPerHour = m_options.stopsReportingPerHour = 0;
-        m_options.failedRestartsPerHour = m_options.failoversPerHour = 0;
+        WithoutIncidents();
         Make();
 
         ASSERT_TRUE(m_data->Create());
