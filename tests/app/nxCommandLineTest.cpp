@@ -63,16 +63,13 @@ TEST(nxCommandLine, BadValuesNameTheOptionAndAreErrors)
         std::vector<std::string> arguments;
         std::string message;
     } cases[] = {
+        // The platform's options judge the ranges (their texts are tested there); one shows they reach here.
         {{"--late-heartbeats-per-hour", "-1"}, "--late-heartbeats-per-hour must be a number from 0 to 3600"},
-        {{"--late-heartbeats-per-hour=nan"}, "not NaN"},
-        {{"--log-messages-per-second", "inf"}, "not infinity"},
         {{"--server-count", "-5"}, "--server-count must be a whole number, not -5"},
         {{"--server-count", "99999999999"}, "--server-count must be a whole number"},
-        {{"--server-count", "200000"}, "--server-count must be a whole number from 0 to 100000"},
         {{"--status-period-seconds", "1e400"}, "--status-period-seconds must be a number, not 1e400"},
         {{"--seed"}, "--seed needs a value"},
         {{"--bogus", "1"}, "unknown option --bogus"},
-        {{"--rights", "12"}, "--rights takes"},
         {{"--silences", "audio:1:2"}, "FEED one of client-status, log, server-status"},
         {{"--refused-requests", "remove,launch"}, "not launch"},
         {{"--workspace", "5"}, "--workspace must be 1, 2, 3 or 4"},

@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "app/CMainFrame.h"
+#include "log/nxLogPipelineFixture.h"
 #include "nxAppFixture.h"
 #include "nxLogCapture.h"
 #include "platform/base/nxSteadyClock.h"
 #include "platform/grid/window/nxInputInactivityMonitor.h"
-#include "platform/messaging/nxLogMessage.h"
 
 namespace
 {
@@ -40,14 +40,7 @@ protected:
         Deliver(72, std::move(servers));
         Deliver(71, std::move(clients));
         for (int i = 0; i < 300; ++i)
-        {
-            auto* message = new nxLogMessage();
-            message->SetApplicationName("OrderRouter");
-            message->SetHostName("ldn-app01");
-            message->SetLogLevel(nxLogLevelEnum(33));
-            message->SetLogEntry("order " + std::to_string(i));
-            m_service.DeliverLogMessage(message);
-        }
+            m_service.DeliverLogMessage(MakeLogMessage({.text = "order " + std::to_string(i)}));
         m_service.WaitUntilDelivered();
         Grid(Frame(Log)).FlushNow();
         for (nxGridFrameWnd* frame : m_app->GetFrames())

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "contracts/nxApplicationSchedule.h"
-#include "contracts/nxApplicationStatus.h"
 #include "contracts/nxControlInterface.h"
 #include "contracts/nxSecurityInterface.h"
 
@@ -54,19 +51,6 @@ TEST(nxApplicationSchedule, DaysAreNumberedFromSundayAndWrap)
     EXPECT_EQ(&schedule.GetScheduleForDay(7), &schedule.GetScheduleForDay(0));
     EXPECT_EQ(&schedule.GetScheduleForDay(-1), &schedule.GetScheduleForDay(6));
     EXPECT_TRUE(schedule.GetVersion().IsNull());
-}
-
-TEST(nxApplicationStatus, CopiesKeepTheirClass)
-{
-    struct Derived : nxApplicationStatus
-    {
-        nxApplicationStatus* CopyInstance() const override { return new Derived(*this); }
-    };
-    Derived original;
-    original.SetApplicationID(nxApplicationID("A1"));
-    std::unique_ptr<nxApplicationStatus> copy(original.CopyInstance());
-    EXPECT_NE(dynamic_cast<Derived*>(copy.get()), nullptr);
-    EXPECT_EQ(copy->GetApplicationID().GetApplicationID(), "A1");
 }
 
 TEST(nxServiceInstances, WithoutAServiceEveryRequestIsRefusedClearly)

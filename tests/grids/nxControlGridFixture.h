@@ -1,96 +1,32 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <memory>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "nxGridRowTexts.h"
 #include "nxMessageBoxInterceptor.h"
-#include "nxShadowFlushSink.h"
-#include "nxTestStatus.h"
-#include "platform/base/nxSteadyClock.h"
-#include "platform/grid/CGridCell.h"
-#include "platform/grid/CGridRow.h"
-#include "platform/grid/data/CGridLockGuard.h"
-#include "platform/service/nxScriptedControlService.h"
-#include "status/nxControlDataInterest.h"
-#include "status/nxControlDataManager.h"
+#include "nxStatusGridFixture.h"
 
-// An application grid without a window, fed by a scripted service through the
-// control data manager and an interest of the grid's kind, flushed by hand.
-template <class Manager> class nxControlGridFixture : public ::testing::Test
+// An application grid without a window, whose message boxes the test answers.
+template <class Manager> class nxControlGridFixture : public nxStatusGridFixture<Manager>
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_data->Create());
-        m_grid->Initialize();
-        auto* interest = new nxControlDataInterest();
-        interest->SetClientServer(m_grid->GetClientServer());
-        ASSERT_TRUE(m_grid->AddDataInterest(interest, true).IsOK());
-        interest->FetchDataObjects();
-        Flush();
-    }
-
-    void TearDown() override
-    {
-        m_grid.reset();
-        m_data->Destroy();
-        m_data.reset();
-    }
-
-    // Delivers a whole image of the grid's kind; the grid takes it in at the next flush.
-    void Deliver(std::initializer_list<nxStatusFields> fields)
-    {
-        std::vector<nxApplicationStatus*> statuses;
-        for (nxStatusFields wanted : fields)
-        {
-            if (m_grid->GetClientServer().GetValue() == nxClientValue)
-                wanted.type = 7101;
-            statuses.push_back(MakeStatus(wanted));
-        }
-        m_service.DeliverStatusBatch(m_grid->GetClientServer().GetValue(), std::move(statuses));
-        m_service.WaitUntilDelivered();
-    }
-    void Batch(std::initializer_list<nxStatusFields> fields)
-    {
-        Deliver(fields);
-        Flush();
-    }
-
-    nxShadowFlushSink::Counts Flush()
-    {
-        nxShadowFlushSink sink(*m_grid);
-        m_grid->Flush(sink);
-        return sink.m_counts;
-    }
-
-    // The texts of one column (0 host, 1 name, 2 id) in display order.
-    std::vector<std::string> Column(size_t column) const { return nxGridRowTexts::Column(*m_grid, column); }
-    CGridRow* Row(const std::string& id) const { return nxGridRowTexts::Find(*m_grid, 2, id); }
-
     // Selects exactly these rows, as clicks on their first cells would.
     void Select(std::initializer_list<const char*> ids)
     {
-        m_grid->ClearSelection();
+        this->m_grid->ClearSelection();
         for (const char* id : ids)
         {
-            CGridRow* row = Row(id);
+            CGridRow* row = this->Row(id);
             ASSERT_NE(row, nullptr) << id;
-            m_grid->OnCellSelectionChanged(row->Cell(0), true);
+            this->m_grid->OnCellSelectionChanged(row->Cell(0), true);
         }
     }
 
     std::vector<std::string> Requests(const std::string& operation) const
     {
-        return m_service.GetRequestArguments(operation);
+        return this->m_service.GetRequestArguments(operation);
     }
 
-    nxScopedManualClock m_clock;
-    nxScriptedControlService m_service;
     nxMessageBoxInterceptor m_boxes;
-    std::unique_ptr<nxControlDataManager> m_data = std::make_unique<nxControlDataManager>();
-    std::unique_ptr<Manager> m_grid = std::make_unique<Manager>(nullptr);
 };

@@ -18,7 +18,6 @@ using GridKinds = ::testing::Types<nxServerControlGridManager, nxClientControlGr
 TYPED_TEST_SUITE(EitherGrid, GridKinds);
 
 using ServerGrid = nxControlGridFixture<nxServerControlGridManager>;
-using ClientGrid = nxControlGridFixture<nxClientControlGridManager>;
 
 // A data object of another kind than application status.
 class OtherRow : public nxGridDataObject
@@ -256,11 +255,4 @@ TEST_F(ServerGrid, TheWarningFollowsLateUnexpectedAndMissingRows)
     Batch({{.id = "A", .expected = kOK}, {.id = "B", .expected = kMissing}});
     Batch({{.id = "A", .expected = kOK}});
     EXPECT_FALSE(m_grid->ShouldShowWarningAlphaBlend()) << "the row that raised it has gone";
-}
-
-TEST_F(ClientGrid, NeverWarns)
-{
-    Batch({{.id = "A", .expected = kMissing}, {.id = "B", .expected = kUnexpected, .delta = 1}});
-    EXPECT_FALSE(m_grid->ShouldShowWarningAlphaBlend());
-    EXPECT_EQ(m_grid->GetClientServer().GetValue(), nxClientValue);
 }

@@ -1,10 +1,7 @@
-#include <QLabel>
 #include <memory>
 
 #include "nxScheduleDialogFixture.h"
-#include "platform/service/nxZoneSpecTimeZoneConverter.h"
 #include "schedules/CApplicationScheduleDlg.h"
-#include "vsmSourcePaths.h"
 
 using namespace nxOperator;
 
@@ -265,18 +262,6 @@ TEST_F(ScheduleDefinition, AnInitialisedConverterIsNotLoadedAgain)
     auto dialog = Open(true, false);
     EXPECT_TRUE(m_zones.m_paths.empty());
     EXPECT_EQ(4, qobject_cast<QComboBox*>(dialog->GetDlgItem(kRegion))->count());
-}
-
-TEST_F(ScheduleDefinition, TheWindowsTablePathReachesTheShippedTable)
-{
-    nxZoneSpecTimeZoneConverter table(VSM_DATA_DIR);
-    nxTimeZoneConverter::SetInstance(&table);
-    auto dialog = Open(true, false);
-    nxTimeZoneConverter::SetInstance(&m_zones);
-    EXPECT_EQ(0u, m_boxes.Count());
-    auto* regions = qobject_cast<QComboBox*>(dialog->GetDlgItem(kRegion));
-    EXPECT_GT(regions->count(), 50);
-    EXPECT_NE(-1, regions->findText("Europe/London"));
 }
 
 TEST_F(ScheduleDefinition, CancelSavesNothingAndTheDialogDeletesItsSource)

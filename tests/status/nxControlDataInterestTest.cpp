@@ -7,41 +7,6 @@
 #include "status/nxControlDataInterest.h"
 #include "status/nxControlDataObject.h"
 
-namespace
-{
-std::unique_ptr<nxGridDataInterest> RoundTrip(const nxGridDataInterest& saved)
-{
-    nxXMLDocument document("DataInterest");
-    nxXMLElement root = document.GetRootElement();
-    EXPECT_TRUE(saved.SaveToXML(root).IsOK());
-
-    nxXMLDocument reread;
-    EXPECT_TRUE(reread.LoadFromString(document.SaveToString()).IsOK());
-    nxXMLElement element = reread.GetRootElement();
-    std::unique_ptr<nxGridDataInterest> loaded(
-        nxGridDataInterest::CreateInstanceByName(nxGridDataInterest::ReadClassName(element)));
-    EXPECT_NE(loaded, nullptr);
-    if (loaded)
-    {
-        EXPECT_TRUE(loaded->LoadFromXML(element).IsOK());
-    }
-    return loaded;
-}
-} // namespace
-
-TEST(nxControlDataInterest, KindSurvivesSavingAndIsMadeAgainByClassName)
-{
-    for (uint32_t kind : {72u, 71u})
-    {
-        nxControlDataInterest interest;
-        interest.SetClientServer(nxClientServerEnum(kind));
-        auto loaded = RoundTrip(interest);
-        auto* control = dynamic_cast<nxControlDataInterest*>(loaded.get());
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->GetClientServer().GetValue(), kind);
-    }
-}
-
 // A workspace written by another build names the kind under this key, by this text.
 TEST(nxControlDataInterest, TheKindIsKeptUnderClientServerByItsName)
 {

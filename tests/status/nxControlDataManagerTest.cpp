@@ -36,15 +36,10 @@ TEST_F(ControlDataManager, ABatchReplacesTheImageOfItsKindOnly)
     Batch(71, {MakeClient("C2")});
     EXPECT_EQ(Text("C1^Client", 9001), "<no row>");
     EXPECT_EQ(Text("S2^Server", 9001), "S2");
-}
 
-TEST_F(ControlDataManager, AnEmptyBatchChangesNothing)
-{
-    View& servers = Open(72);
-    Batch(72, {MakeServer("S1")});
     const uint64_t updates = m_manager->GetDataUpdateCount();
     Batch(72, {});
-    EXPECT_EQ(servers.listener.RowCount(), 1u);
+    EXPECT_EQ(servers.listener.RowCount(), 1u) << "an empty batch changes nothing";
     EXPECT_EQ(m_manager->GetDataUpdateCount(), updates);
 }
 
@@ -121,8 +116,9 @@ TEST_F(ControlDataManager, InterestsOfOneKindShareOneSubscription)
     EXPECT_EQ(nxCountedStatus::Alive(), 1);
 }
 
-TEST_F(ControlDataManager, FetchAsksForASnapshotAndOffersExistingRows)
+TEST_F(ControlDataManager, FetchOffersExistingRowsAndAFailedSnapshotChangesNoRowButStillCompletes)
 {
+    nxLogCapture log;
     Open(72);
     Batch(72, {MakeServer("S1"), MakeServer("S2")});
     View& late = Open(72);
@@ -131,43 +127,30 @@ TEST_F(ControlDataManager, FetchAsksForASnapshotAndOffersExistingRows)
     EXPECT_EQ(late.listener.RowCount(), 2u);
     EXPECT_EQ(late.listener.AddFlags(), (std::vector<bool>{true, true}));
     EXPECT_EQ(m_service.CountPendingSnapshots(72), 1u);
-}
 
-TEST_F(ControlDataManager, AFailedSnapshotChangesNoRowAndStillCompletes)
-{
-    nxLogCapture log;
-    View& servers = Open(72);
-    Batch(72, {MakeServer("S1")});
-    servers.listener.TakeChanges();
-    m_manager->FetchControlDataObjects(&servers.interest);
+    late.listener.TakeChanges();
     Snapshot(72, nxErrorEnum(nxErrorEnum::Timeout), {});
-    EXPECT_EQ(servers.listener.RowCount(), 1u);
-    EXPECT_TRUE(servers.listener.TakeChanges().empty());
-    EXPECT_EQ(servers.listener.m_snapshotErrors, 1);
-    EXPECT_EQ(servers.listener.m_snapshotsCompleted, 1);
+    EXPECT_EQ(late.listener.RowCount(), 2u);
+    EXPECT_TRUE(late.listener.TakeChanges().empty());
+    EXPECT_EQ(late.listener.m_snapshotErrors, 1);
+    EXPECT_EQ(late.listener.m_snapshotsCompleted, 1);
     ASSERT_FALSE(log.FromSource("nxGridDataManager").empty());
     EXPECT_EQ(log.FromSource("nxGridDataManager").back().level, 37u);
 }
 
-TEST_F(ControlDataManager, AFailedSubscribeIsReturnedAndUndone)
+TEST_F(ControlDataManager, AFailedSubscribeIsReturnedUndoneAndFollowedByNoRequest)
 {
     m_service.SetResult("SubscribeApplicationStatus", nxErrorEnum(nxErrorEnum::Refused, "no"));
     Open(72, false);
+    Open(71, false);
     EXPECT_EQ(m_manager->GetSubscriptionManager().GetNumberOfSubscriptions(), 0u);
+    EXPECT_EQ(Operations(m_service),
+              (std::vector<std::string>{"SubscribeApplicationStatus", "SubscribeApplicationStatus"}));
     Advance(60);
     m_service.SetResult("SubscribeApplicationStatus", {});
     View& retry = Open(72);
     Batch(72, {MakeServer("S1")});
     EXPECT_EQ(retry.listener.RowCount(), 1u);
-}
-
-TEST_F(ControlDataManager, ARefusedSubscribeIsFollowedByNoRequest)
-{
-    m_service.SetResult("SubscribeApplicationStatus", nxErrorEnum(nxErrorEnum::Refused, "no"));
-    Open(72, false);
-    Open(71, false);
-    EXPECT_EQ(Operations(m_service),
-              (std::vector<std::string>{"SubscribeApplicationStatus", "SubscribeApplicationStatus"}));
 }
 
 // A server batch may carry a client-typed status: its row is made by the server
@@ -198,19 +181,6 @@ TEST_F(ControlDataManager, DestroyMakesEveryViewLetGoOfItsRowsBeforeTheyAreDelet
     m_manager->Destroy();
     EXPECT_EQ(servers.listener.RowCount(), 0u);
     servers.interest.DetachFromDataManager();
-}
-
-TEST_F(ControlDataManager, StopAndRemoveGoToTheService)
-{
-    EXPECT_TRUE(m_manager->StopApplication(nxApplicationID("S1")).IsOK());
-    m_service.SetResult("RemoveApplicationFromApplicationStatusImage", nxErrorEnum(nxErrorEnum::Refused));
-    EXPECT_FALSE(m_manager->RemoveApplicationFromApplicationStatusImage(nxApplicationID("S2")).IsOK());
-    const auto requests = m_service.GetRequests();
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].operation, "ShutdownApplication");
-    EXPECT_EQ(requests[0].argument, "S1");
-    EXPECT_NE(requests[0].callback, nullptr);
-    EXPECT_EQ(requests[1].argument, "S2");
 }
 
 TEST_F(ControlDataManager, AnIdHoldingTheSeparatorIsLeftOutAndLoggedOnce)

@@ -123,13 +123,16 @@ TEST(nxControlDataObject, HeartbeatDeltaShowsNumbersEmptiesForNullAndKeepsForNoC
     EXPECT_EQ(apply(0xFFFFFFFF), "") << "null empties the cell";
 }
 
-TEST(nxControlDataObject, LiveChangesOfFlaggedAttributesFlashAndSnapshotsDoNot)
+TEST(nxControlDataObject, OnlyChangesNotifyAndLiveChangesOfFlaggedAttributesFlashWhereSnapshotsDoNot)
 {
     ObservedRow observed;
     nxStatusFields fields{
         .id = "A", .expected = 8201, .delta = 3, .status = 8002, .schedule = "S1", .location = "L1"};
     observed.Apply(fields, true);
     observed.Collect();
+    observed.Apply(fields, false);
+    observed.Collect();
+    EXPECT_TRUE(observed.last.empty()) << "an unchanged status notifies nobody";
 
     // A live update raising every flagged value and changing a plain one, highlight unchanged.
     fields.delta = 4, fields.status = 8004, fields.schedule = "S2", fields.location = "L2",
@@ -161,16 +164,6 @@ TEST(nxControlDataObject, LiveChangesOfFlaggedAttributesFlashAndSnapshotsDoNot)
     EXPECT_EQ(observed.BitsOf(9017), 0x8u);
 }
 
-TEST(nxControlDataObject, AnUnchangedStatusNotifiesNobody)
-{
-    ObservedRow observed;
-    observed.Apply({.id = "A"}, true);
-    observed.Collect();
-    observed.Apply({.id = "A"}, false);
-    observed.Collect();
-    EXPECT_TRUE(observed.last.empty());
-}
-
 TEST(nxControlDataObject, StaleMarkIsSetOnceAndClearedByTheNextStatus)
 {
     ObservedRow observed;
@@ -195,16 +188,4 @@ TEST(nxControlDataObject, StaleMarkIsSetOnceAndClearedByTheNextStatus)
     EXPECT_EQ(observed.last.size(), 17u);
     for (nxObservedAttribute* attribute : observed.row.GetAttributes())
         EXPECT_EQ(attribute->GetAttributeHighlight(), 0x800u);
-}
-
-TEST(nxControlDataObject, GettersReadTheHeldValues)
-{
-    nxControlDataObject row;
-    EXPECT_TRUE(row.GetApplicationID().IsEmpty());
-    EXPECT_TRUE(row.GetClientServer().IsUndefined());
-    std::unique_ptr<nxApplicationStatus> status(
-        MakeStatus({.id = "A", .expected = 8202, .schedule = "Ignore"}));
-    row.OnApplicationStatusUpdate(*status, true);
-    EXPECT_EQ(row.GetExpectedApplicationStatus().GetValue(), 8202u);
-    EXPECT_EQ(row.GetApplicationScheduleName(), "Ignore");
 }

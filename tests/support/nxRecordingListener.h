@@ -61,11 +61,6 @@ public:
         std::lock_guard guard(m_lock);
         return m_rows.size();
     }
-    bool Holds(const nxGridDataObject* object) const
-    {
-        std::lock_guard guard(m_lock);
-        return m_rows.count(const_cast<nxGridDataObject*>(object)) != 0;
-    }
     std::vector<Change> TakeChanges()
     {
         std::lock_guard guard(m_changeLock);

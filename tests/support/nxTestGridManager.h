@@ -21,6 +21,7 @@ class nxTestGridManager : public nxGridManager
 public:
     explicit nxTestGridManager(nxGridWnd* gridWnd = nullptr) : nxGridManager(gridWnd) {}
 
+    nxClientServerEnum GetClientServer() const { return nxClientServerEnum(nxServerValue); }
     bool ShouldShowWarningAlphaBlend() const override { return m_warning.load(); }
     bool OnEndOfDataUpdate(nxGridDataManager* dataManager, uint64_t updates, HMONITOR monitor) override
     {
@@ -35,7 +36,7 @@ public:
     nxGridDataInterest* CreateDefaultDataInterest() const override
     {
         auto* interest = new nxControlDataInterest();
-        interest->SetClientServer(nxClientServerEnum(72));
+        interest->SetClientServer(GetClientServer());
         return interest;
     }
 

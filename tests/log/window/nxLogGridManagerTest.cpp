@@ -157,29 +157,6 @@ TEST_F(LogGrid, TheDefaultInterestHidesTheTwoLowestLevels)
     EXPECT_EQ(restored.GetModel()->rowCount(), 2);
 }
 
-TEST_F(LogGrid, AViewOpenedFromAFileKeepsItsStoredFilterAndNoOther)
-{
-    nxLogDataInterest::Filter stored;
-    stored.applicationName = "Pricer";
-    stored.logLevels = {nxLogLevelEnum(31), nxLogLevelEnum(37)};
-    stored.regexFilter = "^fail";
-    stored.regexFilterCaseInsensitive = true;
-    Interest().SetFilter(stored);
-    const std::string layout = SaveLayout(Grid());
-
-    Send({{.application = "Pricer", .level = 37, .text = "FAILED to price"},
-          {.application = "Pricer", .level = 37, .text = "priced"},
-          {.application = "Pricer", .level = 33, .text = "failed"},
-          {.application = "Router", .level = 37, .text = "failed"}});
-    nxLogGridWnd restored;
-    LoadLayout(*restored.GetGridManager(), layout);
-    restored.FlushNow();
-    const std::vector<nxGridDataInterest*> interests = restored.GetGridManager()->GetDataInterests();
-    ASSERT_EQ(interests.size(), 1u);
-    EXPECT_EQ(dynamic_cast<nxLogDataInterest*>(interests.front())->GetFilter(), stored);
-    EXPECT_EQ(restored.GetModel()->rowCount(), 1);
-}
-
 TEST_F(LogGrid, RowsArrivingWhileTheOperatorReadsFurtherDownDoNotMoveTheRowsOnScreen)
 {
     std::vector<nxLogMessageFields> burst;

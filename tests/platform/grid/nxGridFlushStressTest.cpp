@@ -119,7 +119,7 @@ TEST_F(GridFlushStress, ClosingTheGridLetsGoOfEveryAttribute)
     otherView.SetListener(&otherGrid);
     ASSERT_TRUE(otherView.AttachToDataManager().IsOK());
     std::mt19937 random(3);
-    Batch(RandomServerImage(random, 60));
+    Deliver(RandomServerImage(random, 60));
     Flush();
     ASSERT_GT(m_grid->GetNumberOfAttachedObservers(), 0u);
     m_grid.reset();

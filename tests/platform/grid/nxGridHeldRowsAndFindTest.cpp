@@ -11,17 +11,14 @@ using GridFindCore = nxGridFixture;
 // Held rows wait off screen; those that leave or that a filter refuses meanwhile are forgotten.
 TEST_F(HeldRows, NewRowsWaitOffScreenAndArriveInOrderWhenLetGo)
 {
-    Batch(Servers({{.id = "B"}, {.id = "E"}}));
-    Flush();
+    Batch({{.id = "B"}, {.id = "E"}});
     m_grid->SetInsertsHeld(true);
-    Batch(Servers({{.id = "A"}, {.id = "B"}, {.id = "C"}, {.id = "D"}, {.id = "E"}, {.id = "F"}}));
-    Flush();
+    Batch({{.id = "A"}, {.id = "B"}, {.id = "C"}, {.id = "D"}, {.id = "E"}, {.id = "F"}});
     EXPECT_EQ(Column(), (Ids{"B", "E"}));
     EXPECT_EQ(4u, m_grid->GetHeldInsertCount());
 
     // C goes while waiting; the rows on screen still leave and change as usual.
-    Batch(Servers({{.id = "A"}, {.id = "B"}, {.id = "D"}, {.id = "F"}}));
-    Flush();
+    Batch({{.id = "A"}, {.id = "B"}, {.id = "D"}, {.id = "F"}});
     EXPECT_EQ(Column(), (Ids{"B"}));
     EXPECT_EQ(3u, m_grid->GetHeldInsertCount());
 
@@ -40,8 +37,7 @@ TEST_F(HeldRows, NewRowsWaitOffScreenAndArriveInOrderWhenLetGo)
 
 TEST_F(GridFindCore, NarrowsAsTheTextGrowsAndWrapsRoundTheGrid)
 {
-    Batch(Servers({{.id = "N10"}, {.id = "N12"}, {.id = "N21"}, {.id = "M12"}}));
-    Flush();
+    Batch({{.id = "N10"}, {.id = "N12"}, {.id = "N21"}, {.id = "M12"}});
     nxGridFind find(*m_grid);
     find.SetColumns({2, 1});
     find.SetText("n1");

@@ -40,7 +40,7 @@ protected:
 
 TEST_F(GridLayout, ColumnsSortKeysStylesAndTheInterestComeBackAsSaved)
 {
-    Batch(Servers({{.id = "A"}, {.id = "B"}}));
+    Deliver({{.id = "A"}, {.id = "B"}});
     auto columns = m_grid->GetColumnSettings();
     columns[0].width = 140;
     columns[0].order = 2;

@@ -49,43 +49,16 @@ TEST(CGridStyle, AttributeHighlightBitsBecomeCellStyleBits)
     EXPECT_EQ(CGridStyle::BidPriceHighlight, 1u << 3);
 }
 
-TEST_F(GridStyles, EachExpectedStatusLightsItsHighlightAndALateHeartbeatTheBidPriceBit)
-{
-    Batch(Servers({{.id = "ok", .expected = 8201},
-                   {.id = "missing", .expected = 8202},
-                   {.id = "unexpected", .expected = 8203},
-                   {.id = "ft", .expected = 8204, .delta = 3},
-                   {.id = "other", .expected = 8205}}));
-    Flush();
-    EXPECT_TRUE(StyleOf("ok").GetIsCustom1Highlighted());
-    EXPECT_TRUE(StyleOf("unexpected").GetIsCustom2Highlighted());
-    EXPECT_TRUE(StyleOf("ft").GetIsCustom3Highlighted());
-    EXPECT_TRUE(StyleOf("ft").GetIsBidPriceHighlighted());
-    EXPECT_TRUE(StyleOf("missing", 2).GetIsCustom4Highlighted());
-    EXPECT_EQ(StyleOf("missing").GetCustomHighlightIndex(), 4);
-    EXPECT_EQ(StyleOf("other").GetHighlightBits(), 0u);
-
-    m_data->OnServerApplicationStatusDisconnectDetected();
-    Flush();
-    EXPECT_TRUE(StyleOf("ok").GetIsStale());
-    EXPECT_TRUE(StyleOf("ok").GetIsCustom1Highlighted()) << "stale keeps the row's highlight";
-    EXPECT_GE(m_signals.cells, 1);
-    Batch(Servers({{.id = "ok", .expected = 8201}}));
-    Flush();
-    EXPECT_FALSE(StyleOf("ok").GetIsStale());
-}
-
 TEST_F(GridStyles, ChangesFlashUpDownOrAsAChangeAndFadeAfterTheDuration)
 {
     AddColumn(9017);
-    Batch(Servers({{.id = "A", .delta = 1}}));
-    Flush();
+    Batch({{.id = "A", .delta = 1}});
     EXPECT_EQ(StyleOf("A", 3).GetFlash().kind, CGridStyle::Flash::None) << "a new row does not flash";
 
     const auto flashAfter = [&](uint32_t delta)
     {
         m_clock.AdvanceSeconds(5);
-        Batch(Servers({{.id = "A", .delta = delta}}));
+        Deliver({{.id = "A", .delta = delta}});
         const CGridFlushResult result = Flush();
         EXPECT_TRUE(result.flashed);
         return StyleOf("A", 3).GetFlash();
@@ -108,33 +81,15 @@ TEST_F(GridStyles, OnlyTheChangedCellsAreRepaintedInMergedRanges)
     std::vector<nxApplicationStatus*> image;
     for (char id = 'A'; id <= 'J'; ++id)
         image.push_back(MakeStatus({.id = std::string(1, id)}));
-    Batch(image);
+    Deliver(image);
     Flush();
     image.clear();
     for (char id = 'A'; id <= 'J'; ++id)
         image.push_back(MakeStatus({.id = std::string(1, id),
                                     .location = (id == 'B' || id == 'C' || id == 'H') ? "Oslo" : "London"}));
-    Batch(image);
+    Deliver(image);
     Flush();
     EXPECT_EQ(m_signals.changedRows, (std::vector<std::pair<size_t, size_t>>{{1, 2}, {7, 7}}));
-}
-
-TEST_F(GridStyles, TheWarningComesWithAnUnexpectedRowAndGoesWithIt)
-{
-    Batch(Servers({{.id = "A"}}));
-    Flush();
-    EXPECT_FALSE(m_grid->ShouldShowWarningAlphaBlend());
-    Batch(Servers({{.id = "A", .expected = 8203}}));
-    Flush();
-    EXPECT_TRUE(m_grid->ShouldShowWarningAlphaBlend());
-    const CGridFlushResult repaint = Flush();
-    EXPECT_EQ(repaint.changedRanges, 1u) << "the overlay's change repaints the grid once";
-    Batch(Servers({{.id = "A", .expected = 8204}}));
-    Flush();
-    EXPECT_FALSE(m_grid->ShouldShowWarningAlphaBlend()) << "FT State does not warn";
-    Batch(Servers({{.id = "A", .delta = 9}}));
-    Flush();
-    EXPECT_TRUE(m_grid->ShouldShowWarningAlphaBlend()) << "a late heartbeat warns";
 }
 
 TEST(CGridStyleManager, SettingsSurviveXMLAndBadValuesKeepTheirDefaults)

@@ -45,6 +45,13 @@ protected:
         std::filesystem::remove_all(m_folder);
     }
 
+    // Nothing goes wrong by chance, so that what changes is the test's doing.
+    void WithoutIncidents()
+    {
+        m_options.lateHeartbeatsPerHour = m_options.restartsPerHour = m_options.stopsReportingPerHour = 0;
+        m_options.failedRestartsPerHour = m_options.failoversPerHour = 0;
+    }
+
     nxEmbeddedControlService& Make()
     {
         m_service.reset();

@@ -10,11 +10,7 @@ protected:
     void SetUp() override
     {
         nxEmbeddedPlatformFixture::SetUp();
-        m_options.lateHeartbeatsPerHour = 0;
-        m_options.restartsPerHour = 0;
-        m_options.stopsReportingPerHour = 0;
-        m_options.failedRestartsPerHour = 0;
-        m_options.failoversPerHour = 0;
+        WithoutIncidents();
         m_options.logMessagesPerSecond = 1;
     }
 

@@ -19,26 +19,8 @@ protected:
         View().setFocus();
     }
 
-    static std::vector<nxApplicationStatus*> Numbered(int from, int to)
-    {
-        std::vector<nxApplicationStatus*> statuses;
-        for (int number = from; number <= to; ++number)
-        {
-            char id[16];
-            std::snprintf(id, sizeof id, "N%04d", number);
-            statuses.push_back(MakeStatus({.id = id}));
-        }
-        return statuses;
-    }
-
     QLineEdit& Edit() { return *m_window->GetFindBar()->GetEdit(); }
     QString Count() { return m_window->GetFindBar()->GetCountText(); }
-    QColor Painted(int row, int column)
-    {
-        const QImage image = View().viewport()->grab().toImage();
-        const QRect cell = View().visualRect(Model().index(row, column));
-        return image.pixelColor(cell.right() - 6, cell.center().y());
-    }
 };
 } // namespace
 
@@ -72,16 +54,16 @@ TEST_F(GridFind, HitsAreCountedInBothColumnsAndLeaveWithTheirRows)
 TEST_F(GridFind, HitsArePaintedAndTheContextMenuOpensTheBar)
 {
     Batch(Numbered(1, 5));
-    const QColor before = Painted(RowOf("N0003"), 2);
+    const QColor before = PaintedColour(RowOf("N0003"), 2);
     std::unique_ptr<QMenu> menu = m_window->CreateContextMenu();
     QAction* find = menu->actions().front();
     EXPECT_EQ("Find...", find->text());
     find->trigger();
     ASSERT_TRUE(m_window->IsFindOpen());
     QTest::keyClicks(&Edit(), "N0003");
-    const QColor hit = Painted(RowOf("N0003"), 2);
+    const QColor hit = PaintedColour(RowOf("N0003"), 2);
     EXPECT_NE(before, hit);
-    EXPECT_EQ(before, Painted(RowOf("N0004"), 2)) << "a cell without the text keeps its colours";
+    EXPECT_EQ(before, PaintedColour(RowOf("N0004"), 2)) << "a cell without the text keeps its colours";
     QTest::keyClick(&Edit(), Qt::Key_Escape);
-    EXPECT_EQ(before, Painted(RowOf("N0003"), 2));
+    EXPECT_EQ(before, PaintedColour(RowOf("N0003"), 2));
 }

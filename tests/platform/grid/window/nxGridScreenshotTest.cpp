@@ -42,18 +42,18 @@ protected:
 TEST_F(Screenshots, AGridWithHighlightsAFlashAndTheWarning)
 {
     ShowStatusColumns();
-    Batch(Servers({{.id = "ORD-01", .expected = 8201, .location = "London"},
-                   {.id = "ORD-02", .expected = 8201, .delta = 7, .location = "London"},
-                   {.id = "PRC-01", .expected = 8203, .location = "Paris"},
-                   {.id = "PRC-02", .expected = 8204, .location = "Frankfurt"},
-                   {.id = "RSK-01", .expected = 8202, .status = 8005, .location = "London"},
-                   {.id = "RSK-02", .expected = 8201, .location = "New York"}}));
-    Batch(Servers({{.id = "ORD-01", .expected = 8201, .location = "London"},
-                   {.id = "ORD-02", .expected = 8201, .delta = 7, .location = "London"},
-                   {.id = "PRC-01", .expected = 8203, .location = "Paris"},
-                   {.id = "PRC-02", .expected = 8204, .location = "Frankfurt"},
-                   {.id = "RSK-01", .expected = 8202, .status = 8005, .location = "London"},
-                   {.id = "RSK-02", .expected = 8201, .location = "Singapore"}}));
+    Batch({{.id = "ORD-01", .expected = 8201, .location = "London"},
+           {.id = "ORD-02", .expected = 8201, .delta = 7, .location = "London"},
+           {.id = "PRC-01", .expected = 8203, .location = "Paris"},
+           {.id = "PRC-02", .expected = 8204, .location = "Frankfurt"},
+           {.id = "RSK-01", .expected = 8202, .status = 8005, .location = "London"},
+           {.id = "RSK-02", .expected = 8201, .location = "New York"}});
+    Batch({{.id = "ORD-01", .expected = 8201, .location = "London"},
+           {.id = "ORD-02", .expected = 8201, .delta = 7, .location = "London"},
+           {.id = "PRC-01", .expected = 8203, .location = "Paris"},
+           {.id = "PRC-02", .expected = 8204, .location = "Frankfurt"},
+           {.id = "RSK-01", .expected = 8202, .status = 8005, .location = "London"},
+           {.id = "RSK-02", .expected = 8201, .location = "Singapore"}});
     // RSK-02 moved, and its cell is part way through its flash.
     m_clock.AdvanceSeconds(0.5);
     View().selectionModel()->select(QItemSelection(Model().index(0, 0), Model().index(1, 6)),
@@ -62,9 +62,9 @@ TEST_F(Screenshots, AGridWithHighlightsAFlashAndTheWarning)
     ASSERT_TRUE(View().IsShowingWarning());
     Save(m_window->grab().toImage(), "grid-highlights-flash-warning.png");
 
-    Batch(Servers({{.id = "ORD-01", .expected = 8201, .location = "London"},
-                   {.id = "PRC-02", .expected = 8204, .location = "Frankfurt"},
-                   {.id = "RSK-02", .expected = 8201, .location = "Singapore"}}));
+    Batch({{.id = "ORD-01", .expected = 8201, .location = "London"},
+           {.id = "PRC-02", .expected = 8204, .location = "Frankfurt"},
+           {.id = "RSK-02", .expected = 8201, .location = "Singapore"}});
     m_window->FlushNow();
     ASSERT_FALSE(View().IsShowingWarning());
     Save(m_window->grab().toImage(), "grid-calm.png");

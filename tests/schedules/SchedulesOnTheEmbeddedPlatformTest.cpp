@@ -1,8 +1,5 @@
-#include <unistd.h>
-
 #include <QItemSelectionModel>
-#include <chrono>
-#include <filesystem>
+#include <algorithm>
 #include <memory>
 
 #include "contracts/nxApplicationStatus.h"
@@ -13,9 +10,10 @@
 #include "platform/grid/window/nxGridTableModel.h"
 #include "platform/grid/window/nxGridTableView.h"
 #include "platform/grid/window/nxGridWndTemplate.h"
-#include "platform/service/nxEmbeddedControlService.h"
+#include "platform/service/nxEmbeddedPlatformFixture.h"
 #include "schedules/CApplicationScheduleDlg.h"
 #include "schedules/CAssignScheduleSchemeDlg.h"
+#include "schedules/CConfigureApplicationScheduleSchemesDlg.h"
 #include "status/nxControlDataInterest.h"
 #include "status/nxControlDataManager.h"
 
@@ -23,37 +21,26 @@ using namespace nxOperator;
 
 namespace
 {
-constexpr int kName = 1008, kRegion = 1009, kWednesdayStart = 1016, kWednesdayStop = 1017;
-constexpr int kSchemeNames = 1030;
+constexpr int kSchemeNames = 1002, kAdd = 5003, kUpdate = 1005;
+constexpr int kName = 1008, kRegion = 1009, kMondayStart = 1012, kMondayStop = 1013, kTuesdayStart = 1014;
+constexpr int kWednesdayStart = 1016, kWednesdayStop = 1017;
+constexpr int kAssignedScheme = 1030;
 constexpr nxAttributeID kId = 9001, kStatus = 9005, kExpected = 9014, kSchedule = 9015;
 
-int64_t Utc(int year, unsigned month, unsigned day, int hour)
-{
-    using namespace std::chrono;
-    const sys_days date{std::chrono::year{year} / month / day};
-    return (sys_seconds{date}.time_since_epoch().count() + hour * 3600) * 1'000'000;
-}
-
-// The server applications grid in its window on a small embedded platform that the
-// test moves on, starting on Wednesday 11 June 2025 at 10:00 UTC (11:00 in London).
-// Nothing goes wrong by chance, so that what changes is the schedule's doing.
-class AssignmentOnTheEmbeddedPlatform : public ::testing::Test
+// The schedule dialogs, run modally as the console runs them, and the server
+// applications grid in its window, on a small embedded platform that the test moves
+// on from Wednesday 11 June 2025 at 10:00 UTC (11:00 in London), with its own schemes
+// file and the shipped time-zone table, where nothing goes wrong by chance.
+class SchedulesOnTheEmbeddedPlatform : public nxEmbeddedPlatformFixture
 {
 protected:
     void SetUp() override
     {
-        m_folder = std::filesystem::temp_directory_path() / ("vsm_assign_" + std::to_string(getpid()));
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
-        nxEmbeddedControlService::Options options;
-        options.serverCount = 30;
-        options.clientCount = 4;
-        options.logMessagesPerSecond = 0;
-        options.startUtcMicroseconds = Utc(2025, 6, 11, 10);
-        options.lateHeartbeatsPerHour = options.restartsPerHour = options.stopsReportingPerHour = 0;
-        options.failedRestartsPerHour = options.failoversPerHour = 0;
-        options.dataFolder = m_folder.string();
-        m_service = std::make_unique<nxEmbeddedControlService>(options);
+        nxEmbeddedPlatformFixture::SetUp();
+        m_options.serverCount = 30;
+        m_options.clientCount = 4;
+        WithoutIncidents();
+        Make();
 
         ASSERT_TRUE(m_data->Create());
         m_window = std::make_unique<nxGridWndTemplate<nxServerControlGridManager, 0>>();
@@ -79,8 +66,7 @@ protected:
     {
         m_window.reset();
         m_data->Destroy();
-        m_service.reset();
-        std::filesystem::remove_all(m_folder);
+        nxEmbeddedPlatformFixture::TearDown();
     }
 
     nxServerControlGridManager& Grid() { return *m_window->GetGridManager(); }
@@ -159,13 +145,21 @@ protected:
         m_window->GetTableView()->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     }
 
+    // Runs the definition dialog that the next click in the scheme list opens.
+    static void InDefinition(CDialog& list, int button, const std::function<void(CDialog&)>& action)
+    {
+        nxModalDriver driver([&](QWidget* modal) { action(*qobject_cast<CDialog*>(modal)); });
+        Click(list, button);
+        EXPECT_TRUE(driver.Ran());
+    }
+
     void AssignLondonMidday()
     {
         CAssignScheduleSchemeDlg assign(&Grid(), m_window.get());
         nxModalDriver operatorAtTheDialog(
             [&](QWidget*)
             {
-                Choose(assign, kSchemeNames, "LondonMidday");
+                Choose(assign, kAssignedScheme, "LondonMidday");
                 Finish(assign, IDOK);
             });
         EXPECT_EQ(assign.DoModal(), IDOK);
@@ -173,15 +167,13 @@ protected:
     }
 
     nxScopedManualClock m_clock;
-    std::filesystem::path m_folder;
-    std::unique_ptr<nxEmbeddedControlService> m_service;
     std::unique_ptr<nxControlDataManager> m_data = std::make_unique<nxControlDataManager>();
     std::unique_ptr<nxGridWndTemplate<nxServerControlGridManager, 0>> m_window;
     nxMessageBoxInterceptor m_boxes;
 };
 } // namespace
 
-TEST_F(AssignmentOnTheEmbeddedPlatform, AnAssignedSchemeShowsWithTheNextBatchAndTheApplicationsFollowIt)
+TEST_F(SchedulesOnTheEmbeddedPlatform, AnAssignedSchemeShowsWithTheNextBatchAndTheApplicationsFollowIt)
 {
     RunTo(600); // past the opening's incidents
     const std::vector<std::string> chosen = TwoSettledStandaloneServers();
@@ -221,4 +213,47 @@ TEST_F(AssignmentOnTheEmbeddedPlatform, AnAssignedSchemeShowsWithTheNextBatchAnd
         EXPECT_EQ(Shown(id, kExpected), "OK") << id;
         EXPECT_EQ(Shown(id, kSchedule), "LondonMidday") << id;
     }
+}
+
+TEST_F(SchedulesOnTheEmbeddedPlatform, ASchemeCreatedAndUpdatedInTheDialogsIsListedAndReadable)
+{
+    CConfigureApplicationScheduleSchemesDlg list(nullptr);
+    nxModalDriver operatorAtTheList(
+        [&](QWidget*)
+        {
+            InDefinition(list, kAdd,
+                         [](CDialog& definition)
+                         {
+                             TypeName(definition, kName, "ParisLunch");
+                             Choose(definition, kRegion, "Europe/Paris");
+                             TypeTime(definition, kMondayStart, "1200");
+                             TypeTime(definition, kMondayStop, "1400");
+                             Finish(definition, IDOK);
+                         });
+            SelectEntry(list, kSchemeNames, "ParisLunch");
+            InDefinition(list, kUpdate,
+                         [](CDialog& definition)
+                         {
+                             EXPECT_EQ("12:00", nxOperator::Shown(definition, kMondayStart));
+                             TypeTime(definition, kTuesdayStart, "0100");
+                             Finish(definition, IDOK);
+                         });
+            Finish(list, IDCANCEL);
+        });
+    EXPECT_EQ(IDCANCEL, list.DoModal());
+    EXPECT_TRUE(operatorAtTheList.Ran());
+    EXPECT_EQ(0u, m_boxes.Count()) << (m_boxes.Count() ? m_boxes.Requests().front().text : "");
+
+    std::vector<std::string> names;
+    ASSERT_TRUE(m_service->GetApplicationScheduleInstanceList(names).IsOK());
+    EXPECT_NE(names.end(), std::find(names.begin(), names.end(), "ParisLunch"));
+    nxApplicationSchedule* read = nullptr;
+    ASSERT_TRUE(m_service->GetApplicationScheduleDefinition("ParisLunch", read).IsOK());
+    const std::unique_ptr<nxApplicationSchedule> scheme(read);
+    ASSERT_TRUE(scheme);
+    EXPECT_EQ("Europe/Paris", scheme->GetTimeZoneRegion());
+    EXPECT_EQ(nxTime(12, 0), scheme->GetScheduleForDay(1).GetStartTime());
+    EXPECT_EQ(nxTime(14, 0), scheme->GetScheduleForDay(1).GetStopTime());
+    EXPECT_EQ(nxTime(1, 0), scheme->GetScheduleForDay(2).GetStartTime());
+    EXPECT_EQ(2u, scheme->GetVersion().GetValue()) << "created at version 1, updated from it";
 }
