@@ -50,6 +50,30 @@ protected:
 private:
     bool m_throttled;
 };
+
+// Four threads each count 20,000 times under the lock, taking it once with
+// `take(round + thread)` and again re-entrantly; the count the lock guarded.
+template <class Lock, class Take> long CountFromFourThreads(Lock& lock, Take take)
+{
+    long counter = 0; // guarded by lock only
+    std::vector<std::thread> threads;
+    for (int thread = 0; thread < 4; ++thread)
+        threads.emplace_back(
+            [&, thread]
+            {
+                for (int round = 0; round < 20000; ++round)
+                {
+                    take(round + thread);
+                    lock.lock(); // re-entrant
+                    ++counter;
+                    lock.unlock();
+                    lock.unlock();
+                }
+            });
+    for (std::thread& thread : threads)
+        thread.join();
+    return counter;
+}
 } // namespace
 
 TEST(CGridLock, AWaiterGivesWayWhenItsFlagIsRaisedAndTheHolderWakesIt)
@@ -94,37 +118,17 @@ TEST(CGridLock, ThreadsTakingItEveryWayExcludeEachOtherAndAllGetThrough)
 {
     CGridLock lock;
     const std::atomic<bool> never{false};
-    long counter = 0; // guarded by lock only
-    constexpr int kThreads = 4;
-    constexpr int kRounds = 20000;
-    std::vector<std::thread> threads;
-    for (int thread = 0; thread < kThreads; ++thread)
-        threads.emplace_back(
-            [&, thread]
-            {
-                for (int round = 0; round < kRounds; ++round)
-                {
-                    switch ((round + thread) % 3)
-                    {
-                    case 0:
-                        lock.lock();
-                        break;
-                    case 1:
-                        ASSERT_TRUE(lock.LockUnless(never));
-                        break;
-                    default:
-                        while (!lock.try_lock())
-                            std::this_thread::yield();
-                    }
-                    lock.lock(); // re-entrant
-                    ++counter;
-                    lock.unlock();
-                    lock.unlock();
-                }
-            });
-    for (std::thread& thread : threads)
-        thread.join();
-    EXPECT_EQ(counter, long{kThreads} * kRounds);
+    EXPECT_EQ(80000, CountFromFourThreads(lock,
+                                          [&](int way)
+                                          {
+                                              if (way % 3 == 0)
+                                                  lock.lock();
+                                              else if (way % 3 == 1)
+                                                  ASSERT_TRUE(lock.LockUnless(never));
+                                              else
+                                                  while (!lock.try_lock())
+                                                      std::this_thread::yield();
+                                          }));
     EXPECT_EQ(lock.GetNumberOfWaiters(), 0u);
     EXPECT_TRUE(lock.try_lock()) << "the lock is free at the end";
     lock.unlock();
@@ -137,30 +141,15 @@ TEST(CGridLock, ThreadsTakingItEveryWayExcludeEachOtherAndAllGetThrough)
 TEST(nxRecursiveLock, ThreadsExcludeEachOtherAndOneAsleepIsWokenByTheLastRelease)
 {
     nxRecursiveLock lock;
-    long counter = 0; // guarded by lock only
-    constexpr int kThreads = 4;
-    constexpr int kRounds = 20000;
-    std::vector<std::thread> threads;
-    for (int thread = 0; thread < kThreads; ++thread)
-        threads.emplace_back(
-            [&, thread]
-            {
-                for (int round = 0; round < kRounds; ++round)
-                {
-                    if ((round + thread) % 2 == 0)
-                        lock.lock();
-                    else
-                        while (!lock.try_lock())
-                            std::this_thread::yield();
-                    lock.lock(); // re-entrant
-                    ++counter;
-                    lock.unlock();
-                    lock.unlock();
-                }
-            });
-    for (std::thread& thread : threads)
-        thread.join();
-    EXPECT_EQ(counter, long{kThreads} * kRounds);
+    EXPECT_EQ(80000, CountFromFourThreads(lock,
+                                          [&](int way)
+                                          {
+                                              if (way % 2 == 0)
+                                                  lock.lock();
+                                              else
+                                                  while (!lock.try_lock())
+                                                      std::this_thread::yield();
+                                          }));
 
     // Held twice: the first release keeps it, the second lets the sleeper in.
     lock.lock();
