@@ -71,7 +71,7 @@ void nxLogSubscription::OnLogMessage(nxLogMessage* message, void*)
     const std::unique_ptr<nxLogMessage> owned(message);
     if (!owned)
         return;
-    // The filters read the text first thing: its first lines are fetched while the store is locked.
+    // The filters read the text first thing: fetching its first cache lines overlaps taking the lock.
     const std::string& text = owned->GetLogEntry();
     __builtin_prefetch(text.data());
     if (text.size() > 64)
