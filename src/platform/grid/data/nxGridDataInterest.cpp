@@ -131,7 +131,10 @@ void nxGridDataInterest::OnEndOfDataUpdate(bool throttled)
     nxGridDataInterestListener* listener = GetListener();
     if (!listener)
         return;
-    if (throttled && m_updatePending.exchange(true, std::memory_order_acq_rel))
+    // A grid that has not taken in the last update yet is told nothing; looked at
+    // before it is set, since between two flushes most updates find it set already.
+    if (throttled && (m_updatePending.load(std::memory_order_acquire) ||
+                      m_updatePending.exchange(true, std::memory_order_acq_rel)))
         return;
     listener->OnEndOfDataUpdate(*this);
 }
