@@ -78,9 +78,10 @@ protected:
     void _DropRowsPastLimit();
 
 private:
+    // Both OnLogUpdate: the row, when one is filed, takes textDonor's text.
+    void File(const nxLogMessage& message, nxLogMessage* textDonor, nxLogSubscription* subscription);
     // The views of the subscription (or of the store, without one) that show the
     // message; false when a view's filter is of a class of its own and only a row can tell.
-    void File(const nxLogMessage& message, nxLogMessage* textDonor, nxLogSubscription* subscription);
     bool CollectAcceptingInterests(const nxLogMessage& message, nxLogSubscription* subscription,
                                    std::vector<nxGridDataInterest*>& accepting);
     void FileRow(int32_t sequenceNumber, const nxLogMessage& message, nxLogMessage* textDonor,
