@@ -18,16 +18,11 @@ void CGridLock::BecomeOwner()
     m_depth = 1;
 }
 
+// A flag that is never raised: waiting for the lock is LockUnless's wait.
 void CGridLock::LockFirst()
 {
-    if (m_waiters.load(std::memory_order_relaxed) != 0 || !TakeIfFree())
-    {
-        std::unique_lock guard(m_mutex);
-        m_waiters.fetch_add(1, std::memory_order_seq_cst);
-        m_released.wait(guard, [this] { return TakeIfFree(); });
-        m_waiters.fetch_sub(1, std::memory_order_relaxed);
-    }
-    BecomeOwner();
+    static const std::atomic<bool> never{false};
+    LockUnless(never);
 }
 
 bool CGridLock::try_lock()
