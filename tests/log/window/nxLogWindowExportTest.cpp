@@ -77,7 +77,7 @@ protected:
                 if (next)
                     following = std::make_unique<nxModalDriver>(next);
             });
-        TriggerMenuItem("Export...");
+        TriggerMenuItem("&Export...");
         EXPECT_TRUE(chooser.Ran());
         if (following)
         {

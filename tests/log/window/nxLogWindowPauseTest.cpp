@@ -30,7 +30,7 @@ protected:
     QAction* PauseItem(QMenu& menu)
     {
         for (QAction* action : menu.actions())
-            if (action->text() == "Pause")
+            if (action->text() == "&Pause")
                 return action;
         return nullptr;
     }

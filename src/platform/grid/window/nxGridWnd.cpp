@@ -746,18 +746,18 @@ std::unique_ptr<QMenu> nxGridWnd::CreateContextMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
     AddContextCommands(*menu);
-    QAction* find = menu->addAction(tr("Find..."), this, &nxGridWnd::OpenFind);
+    QAction* find = menu->addAction(tr("F&ind..."), this, &nxGridWnd::OpenFind);
     find->setShortcut(QKeySequence::Find);
-    QAction* next = menu->addAction(tr("Find Next"), this, &nxGridWnd::FindNext);
+    QAction* next = menu->addAction(tr("Find &Next"), this, &nxGridWnd::FindNext);
     next->setShortcut(QKeySequence(Qt::Key_F3));
-    QAction* previous = menu->addAction(tr("Find Previous"), this, &nxGridWnd::FindPrevious);
+    QAction* previous = menu->addAction(tr("Find Pre&vious"), this, &nxGridWnd::FindPrevious);
     previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
     menu->addSeparator();
-    menu->addAction(tr("Export..."), this, &nxGridWnd::OnExport);
+    menu->addAction(tr("&Export..."), this, &nxGridWnd::OnExport);
     if (m_pauseAllowed)
     {
         menu->addSeparator();
-        QAction* pause = menu->addAction(tr("Pause"), this, &nxGridWnd::TogglePause);
+        QAction* pause = menu->addAction(tr("&Pause"), this, &nxGridWnd::TogglePause);
         pause->setCheckable(true);
         pause->setChecked(m_paused);
         pause->setShortcut(QKeySequence(Qt::Key_Space));

@@ -57,7 +57,7 @@ TEST_F(GridFind, HitsArePaintedAndTheContextMenuOpensTheBar)
     const QColor before = PaintedColour(RowOf("N0003"), 2);
     std::unique_ptr<QMenu> menu = m_window->CreateContextMenu();
     QAction* find = menu->actions().front();
-    EXPECT_EQ("Find...", find->text());
+    EXPECT_EQ("F&ind...", find->text());
     find->trigger();
     ASSERT_TRUE(m_window->IsFindOpen());
     QTest::keyClicks(&Edit(), "N0003");
