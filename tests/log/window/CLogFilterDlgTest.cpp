@@ -233,11 +233,9 @@ TEST_F(LogFilters, APatternTheFilterCannotCompileIsRefusedAndTheFocusGoesBackToI
             nxOperator::Click(dialog, IDC_APPLICATION);
             nxOperator::Click(dialog, IDOK);
             ASSERT_TRUE(dialog.isVisible());
-            ASSERT_EQ(m_boxes.Count(), 1u);
-            const nxMessageBoxRequest box = m_boxes.Requests().front();
-            EXPECT_EQ(box.text, "Text Regex Filter is invalid - caught an exception!");
-            EXPECT_EQ(box.caption, "Invalid Regular Expression");
-            EXPECT_EQ(box.flags, MB_OK | MB_ICONHAND);
+            EXPECT_EQ(m_boxes.Only(),
+                      nxMessageBoxInterceptor::Box("Text Regex Filter is invalid - caught an exception!",
+                                                   "Invalid Regular Expression", MB_OK | MB_ICONHAND));
             EXPECT_EQ(dialog.focusWidget(), dialog.GetDlgItem(IDC_REGEX_FILTER));
             nxOperator::Finish(dialog, IDCANCEL);
         });
@@ -251,10 +249,7 @@ TEST_F(LogFilters, TestWithoutAPatternSaysSoAndOtherwiseTriesThePatternAndCaseFl
         [this](CLogFilterDlg& dialog)
         {
             nxOperator::Click(dialog, IDC_TEST);
-            ASSERT_EQ(m_boxes.Count(), 1u);
-            EXPECT_EQ(m_boxes.Requests().front().text, "No Regex filter specified");
-            EXPECT_EQ(m_boxes.Requests().front().caption, "");
-            EXPECT_EQ(m_boxes.Requests().front().flags, MB_OK);
+            EXPECT_EQ(m_boxes.Only(), nxMessageBoxInterceptor::Box("No Regex filter specified", "", MB_OK));
             EXPECT_EQ(QApplication::activeModalWidget(), &dialog) << "no tester opened";
 
             nxOperator::TypeName(dialog, IDC_REGEX_FILTER, "AB");
