@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "app/nxCommandLine.h"
 
 namespace
@@ -89,33 +91,14 @@ TEST(nxCommandLine, HelpListsEveryOptionItTakes)
 {
     nxCommandLine line;
     ASSERT_EQ(nxCommandLine::Outcome::Exit, line.Parse({"--seed", "3", "--help"}));
-    for (const char* option : {"--open",
-                               "--workspace",
-                               "--log-rows",
-                               "--screenshot",
-                               "--window",
-                               "--settle",
-                               "--server-count",
-                               "--client-count",
-                               "--server-host-count",
-                               "--user-count",
-                               "--seed",
-                               "--start-time",
-                               "--start-utc-microseconds",
-                               "--status-period-seconds",
-                               "--log-messages-per-second",
-                               "--late-heartbeats-per-hour",
-                               "--restarts-per-hour",
-                               "--stops-reporting-per-hour",
-                               "--failed-restarts-per-hour",
-                               "--failovers-per-hour",
-                               "--missing-after-seconds",
-                               "--rights",
-                               "--silences",
-                               "--refused-requests",
-                               "--data-folder",
-                               "--time-zone-folder",
-                               "--version"})
+    std::istringstream options(
+        "--open --workspace --log-rows --screenshot --window --settle --server-count --client-count "
+        "--server-host-count --user-count --seed --start-time --start-utc-microseconds "
+        "--status-period-seconds "
+        "--log-messages-per-second --late-heartbeats-per-hour --restarts-per-hour --stops-reporting-per-hour "
+        "--failed-restarts-per-hour --failovers-per-hour --missing-after-seconds --rights --silences "
+        "--refused-requests --data-folder --time-zone-folder --version");
+    for (std::string option; options >> option;)
     {
         EXPECT_NE(std::string::npos, line.Output().find(option)) << option;
         nxCommandLine probe;

@@ -160,11 +160,9 @@ TEST_F(ServerGrid, RemoveAsksTheServiceAndShowsARefusalAsAnError)
                         nxErrorEnum(nxErrorEnum::Refused, "The application is still running"));
     Select({"B"});
     m_grid->RemoveSelectedApplicationFromApplicationImage();
-    ASSERT_EQ(m_boxes.Count(), 1u);
-    const nxMessageBoxRequest box = m_boxes.Requests().front();
-    EXPECT_EQ(box.text, "Error: The application is still running");
-    EXPECT_EQ(box.caption, "Failed to remove application");
-    EXPECT_EQ(box.flags, unsigned(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(m_boxes.Only(),
+              nxMessageBoxInterceptor::Box("Error: The application is still running",
+                                           "Failed to remove application", MB_OK | MB_ICONERROR));
 }
 
 TEST_F(ServerGrid, RemoveExplainsWhatItCannotRemove)

@@ -241,11 +241,8 @@ TEST_F(ScheduleDefinition, AConverterThatFailsIsReportedAndOnlyASchemesOwnRegion
 {
     m_zones.m_failure = "Time-zone table \"c:\\vantrel\\...\" was not found";
     auto dialog = Open(true, false);
-    ASSERT_EQ(1u, m_boxes.Count());
-    const nxMessageBoxRequest box = m_boxes.Requests().front();
-    EXPECT_EQ(m_zones.m_failure, box.text);
-    EXPECT_EQ("Failed to initialise Time Zone Converter", box.caption);
-    EXPECT_EQ(unsigned(MB_OK | MB_ICONERROR), box.flags);
+    EXPECT_EQ(Box(m_zones.m_failure, "Failed to initialise Time Zone Converter", MB_OK | MB_ICONERROR),
+              m_boxes.Only());
     EXPECT_EQ(0, qobject_cast<QComboBox*>(dialog->GetDlgItem(kRegion))->count());
     TypeName(*dialog, kName, "Anything");
     EXPECT_EQ("No Time Zone Region selected", PressOK(*dialog));

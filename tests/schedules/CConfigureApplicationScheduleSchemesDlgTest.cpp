@@ -70,11 +70,9 @@ TEST_F(SchemeList, AFailedListIsReportedLoggedAndLeavesTheListEmptyButUsable)
     const nxErrorEnum refused(nxErrorEnum::NotConnected);
     m_service.SetResult("GetApplicationScheduleInstanceList", refused);
     auto dialog = Open();
-    ASSERT_EQ(1u, m_boxes.Count());
-    const nxMessageBoxRequest box = m_boxes.Requests().front();
-    EXPECT_EQ("Error: The control service is not connected", box.text);
-    EXPECT_EQ("Failed to get list of application schedule names", box.caption);
-    EXPECT_EQ(unsigned(MB_OK | MB_ICONERROR), box.flags);
+    EXPECT_EQ(Box("Error: The control service is not connected",
+                  "Failed to get list of application schedule names", MB_OK | MB_ICONERROR),
+              m_boxes.Only());
     const std::vector<nxLogRecord> lines = m_log.FromSource(kSource);
     ASSERT_EQ(1u, lines.size());
     EXPECT_EQ(37u, lines.front().level);
@@ -158,11 +156,9 @@ TEST_F(SchemeList, ASchemeThatCannotBeReadIsReportedPlainlyForUpdateAndCopy)
         nxModalDriver none([](QWidget* modal) { modal->close(); }, 200);
         Click(*dialog, button);
         EXPECT_FALSE(none.Ran()) << "no definition dialog opens";
-        ASSERT_EQ(1u, m_boxes.Count());
-        const nxMessageBoxRequest box = m_boxes.Requests().front();
-        EXPECT_EQ("Error: Success", box.text) << "the service answered OK without a scheme";
-        EXPECT_EQ("Failed to get application schedule definition", box.caption);
-        EXPECT_EQ(unsigned(MB_OK), box.flags);
+        EXPECT_EQ(Box("Error: Success", "Failed to get application schedule definition", MB_OK),
+                  m_boxes.Only())
+            << "the service answered OK without a scheme";
     }
 
     m_service.SetResult("GetApplicationScheduleDefinition", nxErrorEnum(nxErrorEnum::NotPermissioned));
@@ -201,34 +197,30 @@ TEST_F(SchemeList, CopyOffersTheSchemeUnderANewNameSavesItAsNewAndSelectsIt)
     EXPECT_TRUE(ButtonsEnabled(*dialog));
 }
 
-TEST_F(SchemeList, DeleteLogsAsksNothingAndRefreshesWithNothingSelected)
-{
-    auto dialog = Open();
-    SelectEntry(*dialog, kNames, "LondonCash");
-    Click(*dialog, kDelete);
-    EXPECT_EQ(0u, m_boxes.Count()) << "there is no confirmation";
-    ASSERT_EQ(1u, m_service.CountRequests("DeleteApplicationScheduleInstance"));
-    const std::vector<nxLogRecord> lines = m_log.FromSource(kSource);
-    ASSERT_EQ(1u, lines.size());
-    EXPECT_EQ(32u, lines.front().level);
-    EXPECT_EQ("Attempting to delete application schedule instance: LondonCash", lines.front().line);
-    EXPECT_EQ((std::vector<std::string>{"Berlin", "tokyo"}), Entries(*dialog, kNames));
-    EXPECT_FALSE(ButtonsEnabled(*dialog));
-}
-
-TEST_F(SchemeList, ARefusedDeleteIsReportedAndTheListStaysAsItWas)
+TEST_F(SchemeList, ARefusedDeleteKeepsTheListAndADeleteLogsAsksNothingAndRefreshesWithNothingSelected)
 {
     auto dialog = Open();
     m_service.SetResult("DeleteApplicationScheduleInstance",
                         nxErrorEnum(nxErrorEnum::Refused, "2 applications still use LondonCash"));
     SelectEntry(*dialog, kNames, "LondonCash");
     Click(*dialog, kDelete);
-    ASSERT_EQ(1u, m_boxes.Count());
-    const nxMessageBoxRequest box = m_boxes.Requests().front();
-    EXPECT_EQ("Error: 2 applications still use LondonCash", box.text);
-    EXPECT_EQ("Failed to delete instance", box.caption);
-    EXPECT_EQ(unsigned(MB_OK | MB_ICONERROR), box.flags);
+    EXPECT_EQ(
+        Box("Error: 2 applications still use LondonCash", "Failed to delete instance", MB_OK | MB_ICONERROR),
+        m_boxes.Only());
     EXPECT_EQ(1u, Lists());
     EXPECT_TRUE(IsSelected(*dialog, kNames, "LondonCash"));
     EXPECT_TRUE(ButtonsEnabled(*dialog));
+
+    m_service.SetResult("DeleteApplicationScheduleInstance", nxErrorEnum());
+    m_boxes.Clear();
+    const size_t linesBefore = m_log.FromSource(kSource).size();
+    Click(*dialog, kDelete);
+    EXPECT_EQ(0u, m_boxes.Count()) << "there is no confirmation";
+    ASSERT_EQ(2u, m_service.CountRequests("DeleteApplicationScheduleInstance"));
+    const std::vector<nxLogRecord> lines = m_log.FromSource(kSource);
+    ASSERT_EQ(linesBefore + 1, lines.size());
+    EXPECT_EQ(32u, lines.back().level);
+    EXPECT_EQ("Attempting to delete application schedule instance: LondonCash", lines.back().line);
+    EXPECT_EQ((std::vector<std::string>{"Berlin", "tokyo"}), Entries(*dialog, kNames));
+    EXPECT_FALSE(ButtonsEnabled(*dialog));
 }

@@ -1,5 +1,4 @@
 #include <QItemSelectionModel>
-#include <algorithm>
 #include <memory>
 
 #include "contracts/nxApplicationStatus.h"
@@ -13,7 +12,6 @@
 #include "platform/service/nxEmbeddedPlatformFixture.h"
 #include "schedules/CApplicationScheduleDlg.h"
 #include "schedules/CAssignScheduleSchemeDlg.h"
-#include "schedules/CConfigureApplicationScheduleSchemesDlg.h"
 #include "status/nxControlDataInterest.h"
 #include "status/nxControlDataManager.h"
 
@@ -21,9 +19,7 @@ using namespace nxOperator;
 
 namespace
 {
-constexpr int kSchemeNames = 1002, kAdd = 5003, kUpdate = 1005;
-constexpr int kName = 1008, kRegion = 1009, kMondayStart = 1012, kMondayStop = 1013, kTuesdayStart = 1014;
-constexpr int kWednesdayStart = 1016, kWednesdayStop = 1017;
+constexpr int kName = 1008, kRegion = 1009, kWednesdayStart = 1016, kWednesdayStop = 1017;
 constexpr int kAssignedScheme = 1030;
 constexpr nxAttributeID kId = 9001, kStatus = 9005, kExpected = 9014, kSchedule = 9015;
 
@@ -145,14 +141,6 @@ protected:
         m_window->GetTableView()->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     }
 
-    // Runs the definition dialog that the next click in the scheme list opens.
-    static void InDefinition(CDialog& list, int button, const std::function<void(CDialog&)>& action)
-    {
-        nxModalDriver driver([&](QWidget* modal) { action(*qobject_cast<CDialog*>(modal)); });
-        Click(list, button);
-        EXPECT_TRUE(driver.Ran());
-    }
-
     void AssignLondonMidday()
     {
         CAssignScheduleSchemeDlg assign(&Grid(), m_window.get());
@@ -213,47 +201,4 @@ TEST_F(SchedulesOnTheEmbeddedPlatform, AnAssignedSchemeShowsWithTheNextBatchAndT
         EXPECT_EQ(Shown(id, kExpected), "OK") << id;
         EXPECT_EQ(Shown(id, kSchedule), "LondonMidday") << id;
     }
-}
-
-TEST_F(SchedulesOnTheEmbeddedPlatform, ASchemeCreatedAndUpdatedInTheDialogsIsListedAndReadable)
-{
-    CConfigureApplicationScheduleSchemesDlg list(nullptr);
-    nxModalDriver operatorAtTheList(
-        [&](QWidget*)
-        {
-            InDefinition(list, kAdd,
-                         [](CDialog& definition)
-                         {
-                             TypeName(definition, kName, "ParisLunch");
-                             Choose(definition, kRegion, "Europe/Paris");
-                             TypeTime(definition, kMondayStart, "1200");
-                             TypeTime(definition, kMondayStop, "1400");
-                             Finish(definition, IDOK);
-                         });
-            SelectEntry(list, kSchemeNames, "ParisLunch");
-            InDefinition(list, kUpdate,
-                         [](CDialog& definition)
-                         {
-                             EXPECT_EQ("12:00", nxOperator::Shown(definition, kMondayStart));
-                             TypeTime(definition, kTuesdayStart, "0100");
-                             Finish(definition, IDOK);
-                         });
-            Finish(list, IDCANCEL);
-        });
-    EXPECT_EQ(IDCANCEL, list.DoModal());
-    EXPECT_TRUE(operatorAtTheList.Ran());
-    EXPECT_EQ(0u, m_boxes.Count()) << (m_boxes.Count() ? m_boxes.Requests().front().text : "");
-
-    std::vector<std::string> names;
-    ASSERT_TRUE(m_service->GetApplicationScheduleInstanceList(names).IsOK());
-    EXPECT_NE(names.end(), std::find(names.begin(), names.end(), "ParisLunch"));
-    nxApplicationSchedule* read = nullptr;
-    ASSERT_TRUE(m_service->GetApplicationScheduleDefinition("ParisLunch", read).IsOK());
-    const std::unique_ptr<nxApplicationSchedule> scheme(read);
-    ASSERT_TRUE(scheme);
-    EXPECT_EQ("Europe/Paris", scheme->GetTimeZoneRegion());
-    EXPECT_EQ(nxTime(12, 0), scheme->GetScheduleForDay(1).GetStartTime());
-    EXPECT_EQ(nxTime(14, 0), scheme->GetScheduleForDay(1).GetStopTime());
-    EXPECT_EQ(nxTime(1, 0), scheme->GetScheduleForDay(2).GetStartTime());
-    EXPECT_EQ(2u, scheme->GetVersion().GetValue()) << "created at version 1, updated from it";
 }

@@ -118,6 +118,8 @@ protected:
         m_service.ClearRequests();
     }
 
+    using Box = nxMessageBoxInterceptor::Box;
+
     nxScriptedControlService m_service;
     nxFakeTimeZones m_zones;
     nxTimeZoneConverter* m_previousZones;

@@ -3,6 +3,8 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/base/nxMessageBox.h"
@@ -33,6 +35,16 @@ public:
     {
         std::lock_guard guard(m_lock);
         return m_requests;
+    }
+    // Text, caption and flags of a box, compared as one.
+    using Box = std::tuple<std::string, std::string, unsigned>;
+    // The box shown, when exactly one was; otherwise a box that says how many were.
+    Box Only() const
+    {
+        std::lock_guard guard(m_lock);
+        if (m_requests.size() != 1)
+            return {std::to_string(m_requests.size()) + " boxes", "", 0};
+        return {m_requests[0].text, m_requests[0].caption, m_requests[0].flags};
     }
     size_t Count() const
     {

@@ -119,44 +119,32 @@ TEST_F(LogFilters, ANewViewOffersLevels32To38NoneSelectedAndAcceptsEveryLevel)
     EXPECT_EQ(Column(3), (std::vector<std::string>{"level 38", "level 32"})) << "every listed level hides 31";
 }
 
-TEST_F(LogFilters, AStoredLowestLevelIsLostAtTheNextOK)
+TEST_F(LogFilters, AStoredLowestLevelIsLostAtTheNextOKAndSwappingOneLevelForAnotherTakesEffect)
 {
     KeepEveryRow();
-    Send(Levels({31, 35, 36}));
+    Send(Levels({31, 32, 33, 34, 35}));
     nxLogDataInterest::Filter stored;
     stored.logLevels = LevelSet({31, 35});
     Interest().SetFilter(stored);
+    ShowLevelAndText();
     RunFilters(
         [](CLogFilterDlg& dialog)
         {
             EXPECT_EQ(SelectedLevels(dialog), std::vector<std::string>{"Minor Problem"});
-            nxOperator::Finish(dialog, IDOK);
-        });
-    EXPECT_EQ(Interest().GetLogLevels(), LevelSet({35}));
-    ShowLevelAndText();
-    EXPECT_EQ(Column(3), std::vector<std::string>{"level 35"}) << "the rows were filtered again";
-}
-
-TEST_F(LogFilters, SwappingOneLevelForAnotherTakesEffect)
-{
-    KeepEveryRow();
-    Send(Levels({32, 33, 34}));
-    ShowLevelAndText();
-    RunFilters(
-        [](CLogFilterDlg& dialog)
-        {
             ClickLevels(dialog, {"Notice", "Warning"});
             nxOperator::Finish(dialog, IDOK);
         });
-    EXPECT_EQ(Column(3), (std::vector<std::string>{"level 34", "level 33"}));
+    EXPECT_EQ(Interest().GetLogLevels(), LevelSet({33, 34, 35}));
+    EXPECT_EQ(Column(3), (std::vector<std::string>{"level 35", "level 34", "level 33"}));
     RunFilters(
         [](CLogFilterDlg& dialog)
         {
             ClickLevels(dialog, {"Notice", "Information"});
-            EXPECT_EQ(SelectedLevels(dialog), (std::vector<std::string>{"Information", "Warning"}));
+            EXPECT_EQ(SelectedLevels(dialog),
+                      (std::vector<std::string>{"Information", "Warning", "Minor Problem"}));
             nxOperator::Finish(dialog, IDOK);
         });
-    EXPECT_EQ(Column(3), (std::vector<std::string>{"level 34", "level 32"}));
+    EXPECT_EQ(Column(3), (std::vector<std::string>{"level 35", "level 34", "level 32"}));
 }
 
 TEST_F(LogFilters, OKWithoutAChangeRefreshesNothingButMarksTheDocumentModified)
@@ -233,11 +221,9 @@ TEST_F(LogFilters, APatternTheFilterCannotCompileIsRefusedAndTheFocusGoesBackToI
             nxOperator::Click(dialog, IDC_APPLICATION);
             nxOperator::Click(dialog, IDOK);
             ASSERT_TRUE(dialog.isVisible());
-            ASSERT_EQ(m_boxes.Count(), 1u);
-            const nxMessageBoxRequest box = m_boxes.Requests().front();
-            EXPECT_EQ(box.text, "Text Regex Filter is invalid - caught an exception!");
-            EXPECT_EQ(box.caption, "Invalid Regular Expression");
-            EXPECT_EQ(box.flags, MB_OK | MB_ICONHAND);
+            EXPECT_EQ(m_boxes.Only(),
+                      nxMessageBoxInterceptor::Box("Text Regex Filter is invalid - caught an exception!",
+                                                   "Invalid Regular Expression", MB_OK | MB_ICONHAND));
             EXPECT_EQ(dialog.focusWidget(), dialog.GetDlgItem(IDC_REGEX_FILTER));
             nxOperator::Finish(dialog, IDCANCEL);
         });
@@ -251,10 +237,7 @@ TEST_F(LogFilters, TestWithoutAPatternSaysSoAndOtherwiseTriesThePatternAndCaseFl
         [this](CLogFilterDlg& dialog)
         {
             nxOperator::Click(dialog, IDC_TEST);
-            ASSERT_EQ(m_boxes.Count(), 1u);
-            EXPECT_EQ(m_boxes.Requests().front().text, "No Regex filter specified");
-            EXPECT_EQ(m_boxes.Requests().front().caption, "");
-            EXPECT_EQ(m_boxes.Requests().front().flags, MB_OK);
+            EXPECT_EQ(m_boxes.Only(), nxMessageBoxInterceptor::Box("No Regex filter specified", "", MB_OK));
             EXPECT_EQ(QApplication::activeModalWidget(), &dialog) << "no tester opened";
 
             nxOperator::TypeName(dialog, IDC_REGEX_FILTER, "AB");

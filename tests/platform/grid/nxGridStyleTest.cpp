@@ -44,9 +44,6 @@ TEST(CGridStyle, AttributeHighlightBitsBecomeCellStyleBits)
     };
     for (const Case& c : cases)
         EXPECT_EQ(CGridStyle::HighlightBitsFromAttributeHighlight(c.mask), c.bits) << std::hex << c.mask;
-    EXPECT_EQ(CGridStyle::Custom1Highlight, 1u << 9);
-    EXPECT_EQ(CGridStyle::Custom4Highlight, 1u << 12);
-    EXPECT_EQ(CGridStyle::BidPriceHighlight, 1u << 3);
 }
 
 TEST_F(GridStyles, ChangesFlashUpDownOrAsAChangeAndFadeAfterTheDuration)

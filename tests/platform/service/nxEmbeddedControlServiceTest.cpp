@@ -404,7 +404,7 @@ TEST_F(EmbeddedPlatform, TheLogStreamKeepsItsRateAndCarriesEveryKindOfMessage)
     EXPECT_EQ(everyone.MessageCount(), before);
 }
 
-TEST_F(EmbeddedPlatform, AFeedFallsSilentForTheGivenTime)
+TEST_F(EmbeddedPlatform, AFeedFallsSilentForTheGivenTimeAndWhatWasAskedOverItIsLost)
 {
     m_options.logMessagesPerSecond = 200;
     m_options.silences = {{nxEmbeddedPlatformOptions::Feed::Log, 0.0, 3.0}};
@@ -413,34 +413,26 @@ TEST_F(EmbeddedPlatform, AFeedFallsSilentForTheGivenTime)
     Subscribe(callback, nxClientValue);
     service.SubscribeLogMessages(&callback, nullptr);
     service.SilenceFeed(nxEmbeddedPlatformOptions::Feed::ClientStatus, 2.5);
+    nxRecordingControlCallback clients;
+    nxRecordingControlCallback servers;
+    ASSERT_TRUE(
+        service.GetApplicationStatusSnapshot(&clients, nullptr, nxClientServerEnum(nxClientValue)).IsOK());
+    ASSERT_TRUE(
+        service.GetApplicationStatusSnapshot(&servers, nullptr, nxClientServerEnum(nxServerValue)).IsOK());
     service.RunFor(2.9);
     EXPECT_EQ(callback.BatchCount(), 0u);
     EXPECT_EQ(callback.MessageCount(), 0u);
+    EXPECT_TRUE(clients.Snapshots().empty());
+    EXPECT_EQ(servers.Snapshots().size(), 1u) << "the other feed still answers";
+
     service.RunFor(2.1);
     EXPECT_EQ(callback.BatchCount(), 3u) << "at 3, 4 and 5 seconds";
     EXPECT_GT(callback.MessageCount(), 50u);
+    EXPECT_TRUE(clients.Snapshots().empty()) << "what was asked over the silent link is lost";
+    service.GetApplicationStatusSnapshot(&clients, nullptr, nxClientServerEnum(nxClientValue));
+    service.RunPending();
+    ASSERT_EQ(clients.Snapshots().size(), 1u);
+    EXPECT_EQ(clients.Snapshots()[0].size(), m_options.clientCount);
     Unsubscribe(callback, nxClientValue);
     service.UnsubscribeLogMessages(&callback);
-}
-
-TEST_F(EmbeddedPlatform, ASilentFeedAnswersNoSnapshotsSinceItsLinkIsDown)
-{
-    nxEmbeddedControlService& service = Make();
-    nxRecordingControlCallback servers;
-    nxRecordingControlCallback clients;
-    service.SilenceFeed(nxEmbeddedPlatformOptions::Feed::ServerStatus, 5);
-    ASSERT_TRUE(
-        service.GetApplicationStatusSnapshot(&servers, nullptr, nxClientServerEnum(nxServerValue)).IsOK());
-    ASSERT_TRUE(
-        service.GetApplicationStatusSnapshot(&clients, nullptr, nxClientServerEnum(nxClientValue)).IsOK());
-    service.RunFor(4);
-    EXPECT_TRUE(servers.Snapshots().empty());
-    EXPECT_EQ(clients.Snapshots().size(), 1u) << "the other feed still answers";
-
-    service.RunFor(2);
-    EXPECT_TRUE(servers.Snapshots().empty()) << "what was asked over the silent link is lost";
-    service.GetApplicationStatusSnapshot(&servers, nullptr, nxClientServerEnum(nxServerValue));
-    service.RunPending();
-    ASSERT_EQ(servers.Snapshots().size(), 1u);
-    EXPECT_EQ(servers.Snapshots()[0].size(), m_options.serverCount);
 }

@@ -85,7 +85,7 @@ TEST_F(Schemes, ANewSchemeGetsVersionOneAndEverySaveIncrementsItAcrossARestart)
     EXPECT_EQ(m_service->GetStartupProblems(), "");
 }
 
-TEST_F(Schemes, AStaleVersionOrATakenNameIsRefusedAndChangesNothing)
+TEST_F(Schemes, AStaleVersionATakenNameOrADeletedSchemeIsRefusedAndChangesNothing)
 {
     nxEmbeddedControlService& service = Make();
     ASSERT_TRUE(service.SaveApplicationScheduleDefinition(Scheme("Paris"), false).IsOK());
@@ -103,8 +103,18 @@ TEST_F(Schemes, AStaleVersionOrATakenNameIsRefusedAndChangesNothing)
     EXPECT_EQ(taken.GetValue(), nxErrorEnum::AlreadyExists);
     EXPECT_EQ(taken.GetLongDescription(),
               "A schedule scheme named 'Paris' already exists; choose another name");
-    EXPECT_EQ(Read(service, "Paris")->GetTimeZoneRegion(), "Europe/Paris");
-    EXPECT_EQ(Read(service, "Paris")->GetVersion().GetValue(), 2u);
+    const std::unique_ptr<nxApplicationSchedule> opened = Read(service, "Paris");
+    EXPECT_EQ(opened->GetTimeZoneRegion(), "Europe/Paris");
+    EXPECT_EQ(opened->GetVersion().GetValue(), 2u);
+
+    ASSERT_TRUE(service.DeleteApplicationScheduleInstance("Paris").IsOK());
+    const nxErrorEnum deleted = service.SaveApplicationScheduleDefinition(*opened, false);
+    EXPECT_EQ(deleted.GetValue(), nxErrorEnum::VersionConflict);
+    EXPECT_EQ(
+        deleted.GetLongDescription(),
+        "Schedule scheme 'Paris' was deleted by someone else after you opened version 2. It was not saved; "
+        "save it as a new scheme if it is still wanted");
+    EXPECT_FALSE(Lists(service, "Paris")) << "not made again";
 }
 
 TEST_F(Schemes, InvalidSchemesAreRefusedWithTheReason)
@@ -245,20 +255,4 @@ TEST_F(Schemes, AFileThatCannotBeWrittenRefusesTheChangeAndKeepsWhatWasSaved)
     EXPECT_FALSE(service.DeleteApplicationScheduleInstance("Paris").IsOK());
     EXPECT_TRUE(Lists(service, "Paris"));
     EXPECT_NE(saved.find("Paris"), std::string::npos);
-}
-
-TEST_F(Schemes, SavingASchemeDeletedMeanwhileIsAVersionConflictAndDoesNotRecreateIt)
-{
-    nxEmbeddedControlService& service = Make();
-    ASSERT_TRUE(service.SaveApplicationScheduleDefinition(Scheme("Paris"), false).IsOK());
-    const std::unique_ptr<nxApplicationSchedule> opened = Read(service, "Paris");
-    ASSERT_TRUE(service.DeleteApplicationScheduleInstance("Paris").IsOK());
-
-    const nxErrorEnum conflict = service.SaveApplicationScheduleDefinition(*opened, false);
-    EXPECT_EQ(conflict.GetValue(), nxErrorEnum::VersionConflict);
-    EXPECT_EQ(
-        conflict.GetLongDescription(),
-        "Schedule scheme 'Paris' was deleted by someone else after you opened version 1. It was not saved; "
-        "save it as a new scheme if it is still wanted");
-    EXPECT_FALSE(Lists(service, "Paris"));
 }
