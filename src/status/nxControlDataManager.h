@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <unordered_set>
 #include <vector>
 
 #include "contracts/nxApplicationID.h"

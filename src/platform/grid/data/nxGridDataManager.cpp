@@ -25,7 +25,7 @@ void nxGridDataManager::Destroy()
     if (!m_created)
         return;
     m_created = false;
-    nxGridDataSubscriptionManager::ObjectSet objects;
+    nxGridDataSubscriptionManager::ObjectList objects;
     m_subscriptionManager.DestroyAllSubscriptions(objects);
     _OnDestroyed();
     // The map owns every row, those of the destroyed subscriptions included; views

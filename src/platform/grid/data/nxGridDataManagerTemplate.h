@@ -75,7 +75,7 @@ public:
     // deleting the rows they made.
     ~nxGridDataManagerTemplate() override
     {
-        nxGridDataSubscriptionManager::ObjectSet objects;
+        nxGridDataSubscriptionManager::ObjectList objects;
         GetSubscriptionManager().DestroyAllSubscriptions(objects);
         _ReleaseAllRowsFromViews();
         DeleteAllDataObjects();
@@ -84,7 +84,7 @@ public:
     void SetDestroySubscriptionsWithNoDataInterests(bool destroy) override
     {
         std::lock_guard guard(GetLock());
-        nxGridDataSubscriptionManager::ObjectSet objects;
+        nxGridDataSubscriptionManager::ObjectList objects;
         GetSubscriptionManager().SetDestroySubscriptionsWithNoDataInterests(destroy, objects);
         _RemoveAndDeleteDataObjects(objects);
     }
@@ -138,7 +138,7 @@ protected:
         std::lock_guard guard(GetLock());
         GetInterestManager().Remove(interest);
         _OnDataInterestRemoved(interest);
-        nxGridDataSubscriptionManager::ObjectSet objects;
+        nxGridDataSubscriptionManager::ObjectList objects;
         const nxErrorEnum result = GetSubscriptionManager().RemoveSubscriptions(interest, objects);
         _RemoveAndDeleteDataObjects(objects);
         return result;
@@ -223,11 +223,13 @@ protected:
     virtual void _OnDataObjectedMarkedAsUnreadByUser(T*, bool, bool) {}
 
     // Rows handed back by destroyed subscriptions leave both maps and every view, and are deleted.
-    void _RemoveAndDeleteDataObjects(const nxGridDataSubscriptionManager::ObjectSet& objects)
+    // Newest first: a pool hands out its last freed block first, so the rows
+    // made next take the blocks again in the order they were filled.
+    void _RemoveAndDeleteDataObjects(const nxGridDataSubscriptionManager::ObjectList& objects)
     {
-        for (nxGridDataObject* base : objects)
+        for (auto it = objects.rbegin(); it != objects.rend(); ++it)
         {
-            T* object = dynamic_cast<T*>(base);
+            T* object = dynamic_cast<T*>(*it);
             if (!object)
                 continue;
             const std::string key = object->GetAsIndexedMapKey();

@@ -142,17 +142,17 @@ void nxGridDataSubscription::RemoveDataObjectCreatedBySubscription(nxGridDataObj
     object->m_creator.store(nullptr, std::memory_order_release);
 }
 
-std::unordered_set<nxGridDataObject*> nxGridDataSubscription::TakeDataObjectsCreatedBySubscription()
+std::vector<nxGridDataObject*> nxGridDataSubscription::TakeDataObjectsCreatedBySubscription()
 {
     std::lock_guard guard(m_lock);
-    std::unordered_set<nxGridDataObject*> taken;
+    std::vector<nxGridDataObject*> taken;
     taken.reserve(m_createdCount);
     for (nxGridDataObject* object = m_firstCreated; object;)
     {
         nxGridDataObject* next = object->m_nextCreated;
         object->m_previousCreated = object->m_nextCreated = nullptr;
         object->m_creator.store(nullptr, std::memory_order_release);
-        taken.insert(object);
+        taken.push_back(object);
         object = next;
     }
     m_firstCreated = m_lastCreated = nullptr;

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/base/nxErrorEnum.h"
@@ -62,7 +61,7 @@ public:
     void AddDataObjectCreatedBySubscription(nxGridDataObject* object);
     void RemoveDataObjectCreatedBySubscription(nxGridDataObject* object);
     // The rows, no longer recorded and without a creator.
-    std::unordered_set<nxGridDataObject*> TakeDataObjectsCreatedBySubscription();
+    std::vector<nxGridDataObject*> TakeDataObjectsCreatedBySubscription();
     size_t GetNumberOfDataObjectsCreated() const;
 
     std::recursive_mutex& GetLock() const { return m_lock; }

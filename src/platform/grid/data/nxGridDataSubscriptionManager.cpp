@@ -60,7 +60,7 @@ nxErrorEnum nxGridDataSubscriptionManager::GetSubscriptionSnapshots(nxGridDataIn
 }
 
 nxErrorEnum nxGridDataSubscriptionManager::RemoveSubscriptions(nxGridDataInterest* interest,
-                                                               ObjectSet& objects)
+                                                               ObjectList& objects)
 {
     nxErrorEnum result;
     std::vector<std::string> emptied;
@@ -84,7 +84,7 @@ nxErrorEnum nxGridDataSubscriptionManager::RemoveSubscriptions(nxGridDataInteres
 }
 
 void nxGridDataSubscriptionManager::SetDestroySubscriptionsWithNoDataInterests(bool destroy,
-                                                                               ObjectSet& objects)
+                                                                               ObjectList& objects)
 {
     m_destroySubscriptionsWithNoDataInterests = destroy;
     if (!destroy)
@@ -97,7 +97,7 @@ void nxGridDataSubscriptionManager::SetDestroySubscriptionsWithNoDataInterests(b
         DestroySubscription(key, objects);
 }
 
-void nxGridDataSubscriptionManager::DestroyAllSubscriptions(ObjectSet& objects)
+void nxGridDataSubscriptionManager::DestroyAllSubscriptions(ObjectList& objects)
 {
     while (!m_subscriptions.empty())
         DestroySubscription(m_subscriptions.begin()->first, objects);
@@ -118,7 +118,7 @@ nxErrorEnum nxGridDataSubscriptionManager::Unsubscribe(nxGridDataSubscription& s
     return subscription.Unsubscribe();
 }
 
-nxErrorEnum nxGridDataSubscriptionManager::DestroySubscription(const std::string& key, ObjectSet& objects)
+nxErrorEnum nxGridDataSubscriptionManager::DestroySubscription(const std::string& key, ObjectList& objects)
 {
     auto found = m_subscriptions.find(key);
     if (found == m_subscriptions.end())
@@ -126,6 +126,11 @@ nxErrorEnum nxGridDataSubscriptionManager::DestroySubscription(const std::string
     std::unique_ptr<nxGridDataSubscription> subscription = std::move(found->second);
     m_subscriptions.erase(found);
     const nxErrorEnum result = Unsubscribe(*subscription);
-    objects.merge(subscription->TakeDataObjectsCreatedBySubscription());
+    // A row has one creator, so lists of different subscriptions never share a row.
+    std::vector<nxGridDataObject*> taken = subscription->TakeDataObjectsCreatedBySubscription();
+    if (objects.empty())
+        objects.swap(taken);
+    else
+        objects.insert(objects.end(), taken.begin(), taken.end());
     return result;
 }

@@ -3,7 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <unordered_set>
+#include <vector>
 
 #include "platform/base/nxErrorEnum.h"
 #include "platform/grid/data/CGridLock.h"
@@ -17,7 +17,8 @@ class nxGridDataSubscription;
 class nxGridDataSubscriptionManager
 {
 public:
-    using ObjectSet = std::unordered_set<nxGridDataObject*>;
+    // Rows handed back by ended subscriptions, each subscription's in the order it made them.
+    using ObjectList = std::vector<nxGridDataObject*>;
 
     // ownerLock: the lock of the data manager this belongs to, which every call holds.
     explicit nxGridDataSubscriptionManager(CGridLock& ownerLock);
@@ -31,17 +32,17 @@ public:
     nxErrorEnum GetSubscriptionSnapshots(nxGridDataInterest* interest);
     // Takes the interest out of its subscriptions; those left without interests are
     // unsubscribed and destroyed (unless disabled), handing back the rows they made.
-    nxErrorEnum RemoveSubscriptions(nxGridDataInterest* interest, ObjectSet& objects);
-    void SetDestroySubscriptionsWithNoDataInterests(bool destroy, ObjectSet& objects);
+    nxErrorEnum RemoveSubscriptions(nxGridDataInterest* interest, ObjectList& objects);
+    void SetDestroySubscriptionsWithNoDataInterests(bool destroy, ObjectList& objects);
     // Unsubscribes and destroys every subscription, at the end of the data manager.
-    void DestroyAllSubscriptions(ObjectSet& objects);
+    void DestroyAllSubscriptions(ObjectList& objects);
 
     nxGridDataSubscription* FindSubscription(const std::string& key) const;
     size_t GetNumberOfSubscriptions() const { return m_subscriptions.size(); }
 
 private:
     nxErrorEnum Unsubscribe(nxGridDataSubscription& subscription);
-    nxErrorEnum DestroySubscription(const std::string& key, ObjectSet& objects);
+    nxErrorEnum DestroySubscription(const std::string& key, ObjectList& objects);
 
     CGridLock& m_ownerLock;
     std::map<std::string, std::unique_ptr<nxGridDataSubscription>> m_subscriptions;
