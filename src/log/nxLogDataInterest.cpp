@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <mutex>
+#include <optional>
 
 #include "log/nxLogDataManager.h"
 #include "log/nxLogDataObject.h"
@@ -23,6 +24,14 @@ constexpr const char* kCaseInsensitiveKey = "RegexFilterCaseInsensitive";
 // The operator's hide patterns come after the filter's keys, and only when there are any.
 constexpr const char* kHidePatternsKey = "HideRowsLike";
 constexpr const char* kHidePatternKey = "Pattern";
+
+// Filing asks the views with the store's lock held and not the filter's own, so a
+// change of a filter takes both, the store's first; other readers take the filter's.
+std::unique_lock<CGridLock> LockStoreForChange()
+{
+    nxLogDataManager* manager = nxLogDataManager::GetInstance();
+    return manager ? std::unique_lock<CGridLock>(manager->GetLock()) : std::unique_lock<CGridLock>();
+}
 
 nxErrorEnum NoManager()
 {
@@ -93,6 +102,7 @@ nxLogDataInterest& nxLogDataInterest::operator=(const nxLogDataInterest& other)
         regexFilter = other.m_regexFilter;
         hidePatterns = other.m_hidePatterns;
     }
+    const std::unique_lock store = LockStoreForChange();
     std::unique_lock guard(m_filterLock);
     m_hostName = std::move(hostName);
     m_applicationName = std::move(applicationName);
@@ -110,6 +120,7 @@ std::string nxLogDataInterest::GetHostName() const
 
 void nxLogDataInterest::SetHostName(const std::string& hostName)
 {
+    const std::unique_lock store = LockStoreForChange();
     std::unique_lock guard(m_filterLock);
     m_hostName = hostName;
 }
@@ -122,6 +133,7 @@ std::string nxLogDataInterest::GetApplicationName() const
 
 void nxLogDataInterest::SetApplicationName(const std::string& applicationName)
 {
+    const std::unique_lock store = LockStoreForChange();
     std::unique_lock guard(m_filterLock);
     m_applicationName = applicationName;
 }
@@ -134,6 +146,7 @@ nxLogDataInterest::LogLevelSet nxLogDataInterest::GetLogLevels() const
 
 void nxLogDataInterest::SetLogLevels(const LogLevelSet& logLevels)
 {
+    const std::unique_lock store = LockStoreForChange();
     std::unique_lock guard(m_filterLock);
     m_logLevels = logLevels;
 }
@@ -146,8 +159,14 @@ std::string nxLogDataInterest::GetRegexFilter() const
 
 void nxLogDataInterest::SetRegexFilter(const std::string& regexFilter)
 {
+    std::optional<nxLogRegexFilter> prepared;
+    {
+        std::shared_lock guard(m_filterLock);
+        prepared = Prepared(regexFilter, m_regexFilter.IsCaseInsensitive());
+    }
+    const std::unique_lock store = LockStoreForChange();
     std::unique_lock guard(m_filterLock);
-    AssignRegexFilter(regexFilter, m_regexFilter.IsCaseInsensitive());
+    AssignRegexFilter(regexFilter, m_regexFilter.IsCaseInsensitive(), prepared);
 }
 
 bool nxLogDataInterest::GetRegexFilterCaseInsensitive() const
@@ -158,8 +177,14 @@ bool nxLogDataInterest::GetRegexFilterCaseInsensitive() const
 
 void nxLogDataInterest::SetRegexFilterCaseInsensitive(bool caseInsensitive)
 {
+    std::optional<nxLogRegexFilter> prepared;
+    {
+        std::shared_lock guard(m_filterLock);
+        prepared = Prepared(m_regexFilter.GetPattern(), caseInsensitive);
+    }
+    const std::unique_lock store = LockStoreForChange();
     std::unique_lock guard(m_filterLock);
-    AssignRegexFilter(m_regexFilter.GetPattern(), caseInsensitive);
+    AssignRegexFilter(m_regexFilter.GetPattern(), caseInsensitive, prepared);
 }
 
 std::vector<std::string> nxLogDataInterest::GetHidePatterns() const
@@ -187,6 +212,7 @@ bool nxLogDataInterest::SetHidePatterns(const std::vector<std::string>& patterns
             nxLog(nxLogLevelEnum(nxLogLevel::Warning), "nxLogDataInterest")
                 << "A hide pattern that does not compile was left out: " << pattern;
     }
+    const std::unique_lock store = LockStoreForChange();
     std::unique_lock guard(m_filterLock);
     const bool same =
         std::equal(compiled.begin(), compiled.end(), m_hidePatterns.begin(), m_hidePatterns.end(),
@@ -207,23 +233,50 @@ nxLogDataInterest::Filter nxLogDataInterest::GetFilter() const
 
 bool nxLogDataInterest::SetFilter(const Filter& filter)
 {
+    std::optional<nxLogRegexFilter> prepared;
+    {
+        std::shared_lock guard(m_filterLock);
+        if (!Differs(filter))
+            return false;
+        prepared = Prepared(filter.regexFilter, filter.regexFilterCaseInsensitive);
+    }
+    const std::unique_lock store = LockStoreForChange();
     std::unique_lock guard(m_filterLock);
-    const bool changed = filter.applicationName != m_applicationName || filter.hostName != m_hostName ||
-                         filter.logLevels != m_logLevels ||
-                         filter.regexFilter != m_regexFilter.GetPattern() ||
-                         filter.regexFilterCaseInsensitive != m_regexFilter.IsCaseInsensitive();
-    if (!changed)
+    if (!Differs(filter))
         return false;
     m_applicationName = filter.applicationName;
     m_hostName = filter.hostName;
     m_logLevels = filter.logLevels;
-    AssignRegexFilter(filter.regexFilter, filter.regexFilterCaseInsensitive);
+    AssignRegexFilter(filter.regexFilter, filter.regexFilterCaseInsensitive, prepared);
     return true;
 }
 
-void nxLogDataInterest::AssignRegexFilter(const std::string& pattern, bool caseInsensitive)
+bool nxLogDataInterest::Differs(const Filter& filter) const
 {
-    if (pattern != m_regexFilter.GetPattern() || caseInsensitive != m_regexFilter.IsCaseInsensitive())
+    return filter.applicationName != m_applicationName || filter.hostName != m_hostName ||
+           filter.logLevels != m_logLevels || filter.regexFilter != m_regexFilter.GetPattern() ||
+           filter.regexFilterCaseInsensitive != m_regexFilter.IsCaseInsensitive();
+}
+
+// Compiling may take a while, so it is done before a change takes its locks:
+// rows keep being filed meanwhile.
+std::optional<nxLogRegexFilter> nxLogDataInterest::Prepared(const std::string& pattern,
+                                                            bool caseInsensitive) const
+{
+    if (pattern == m_regexFilter.GetPattern() && caseInsensitive == m_regexFilter.IsCaseInsensitive())
+        return std::nullopt;
+    return nxLogRegexFilter(pattern, caseInsensitive);
+}
+
+void nxLogDataInterest::AssignRegexFilter(const std::string& pattern, bool caseInsensitive,
+                                          std::optional<nxLogRegexFilter>& prepared)
+{
+    if (pattern == m_regexFilter.GetPattern() && caseInsensitive == m_regexFilter.IsCaseInsensitive())
+        return;
+    // A change made meanwhile by another thread may have left it the wrong one.
+    if (prepared && prepared->GetPattern() == pattern && prepared->IsCaseInsensitive() == caseInsensitive)
+        m_regexFilter = std::move(*prepared);
+    else
         m_regexFilter = nxLogRegexFilter(pattern, caseInsensitive);
 }
 
@@ -320,6 +373,11 @@ bool nxLogDataInterest::_IsInterested(const nxGridDataObject* object) const
 bool nxLogDataInterest::IsInterested(const nxLogMessage& message) const
 {
     std::shared_lock guard(m_filterLock);
+    return IsInterestedWhileFiling(message);
+}
+
+bool nxLogDataInterest::IsInterestedWhileFiling(const nxLogMessage& message) const
+{
     return Accepts([&message]() -> const std::string& { return message.GetApplicationName(); },
                    [&message]() -> const std::string& { return message.GetHostName(); },
                    [&message] { return nxLogDataObject::FiledLevelOf(message); },

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <set>
 #include <shared_mutex>
 #include <string>
@@ -14,8 +15,9 @@ class nxLogMessage;
 // A log view's filter: an application name, a host name, a set of levels and a
 // pattern over the log text, each optional (empty accepts every row). Rows
 // arrive on service threads while the operator edits the filter on the user
-// interface thread, so both sides take the filter's guard: a row is always
-// tested against one whole filter, old or new.
+// interface thread, so both sides take the filter's guard (filing holds the
+// store's lock instead, which a change also takes): a row is always tested
+// against one whole filter, old or new.
 class nxLogDataInterest : public nxGridDataInterest
 {
 public:
@@ -80,6 +82,9 @@ public:
     // filled from, so that the store need not build a row no view shows.
     bool IsInterested(const nxLogMessage& message) const;
     using nxGridDataInterest::IsInterested;
+    // The same, for filing, which holds the store's lock: every change of the
+    // filter takes that lock too, so the filter's own is not taken.
+    bool IsInterestedWhileFiling(const nxLogMessage& message) const;
 
     // The one test of a pattern against a text, shared by the filter and the filter
     // dialogs: ECMAScript grammar, a search anywhere in the text, and any
@@ -118,7 +123,11 @@ private:
                 return false;
         return true;
     }
-    void AssignRegexFilter(const std::string& pattern, bool caseInsensitive);
+    bool Differs(const Filter& filter) const;
+    // The pattern compiled, unless it and its flag are the filter's now.
+    std::optional<nxLogRegexFilter> Prepared(const std::string& pattern, bool caseInsensitive) const;
+    void AssignRegexFilter(const std::string& pattern, bool caseInsensitive,
+                           std::optional<nxLogRegexFilter>& prepared);
 
     mutable std::shared_mutex m_filterLock;
     std::string m_hostName;

@@ -117,7 +117,7 @@ bool nxLogDataManager::CollectAcceptingInterests(const nxLogMessage& message, nx
         {
             const auto* filter = static_cast<const nxLogDataInterest*>(interest);
             // Without a listener no one would be told of the row, as when it is offered.
-            if (interest->GetListener() && filter->IsInterested(message))
+            if (interest->GetListener() && filter->IsInterestedWhileFiling(message))
                 accepting.push_back(interest);
         }
     interests.swap(m_interests);

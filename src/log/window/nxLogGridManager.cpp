@@ -153,10 +153,10 @@ bool nxLogGridManager::SetHidePatterns(const std::vector<std::string>& patterns)
     {
         CGridLockGuard guard(GetLock());
         interest = GetLogDataInterest();
-        if (!interest || !interest->SetHidePatterns(patterns))
-            return false;
     }
-    // Outside the grid's lock, as for the filter: re-filtering enters the store first.
+    // Outside the grid's lock, as for the filter: the change and re-filtering enter the store first.
+    if (!interest || !interest->SetHidePatterns(patterns))
+        return false;
     interest->RefreshDataObjectsWithNewFilters(true);
     DrawDirtyCells();
     return true;
@@ -168,13 +168,13 @@ void nxLogGridManager::ProcessFilterDialogChanges(CLogFilterDlg& dialog)
     {
         CGridLockGuard guard(GetLock());
         interest = GetLogDataInterest();
-        // One step, so that a row arriving meanwhile meets the old filter or the new, never half of each.
-        if (!interest ||
-            !interest->SetFilter({dialog.GetApplicationName(), dialog.GetHostName(), dialog.GetLogLevels(),
-                                  dialog.GetRegexFilter(), dialog.IsRegexFilterCaseInsensitive()}))
-            return;
     }
-    // Outside the grid's lock: re-filtering enters the store, whose lock comes first.
+    // Outside the grid's lock: the change and re-filtering enter the store, whose lock comes first.
+    // One step, so that a row arriving meanwhile meets the old filter or the new, never half of each.
+    if (!interest ||
+        !interest->SetFilter({dialog.GetApplicationName(), dialog.GetHostName(), dialog.GetLogLevels(),
+                              dialog.GetRegexFilter(), dialog.IsRegexFilterCaseInsensitive()}))
+        return;
     interest->RefreshDataObjectsWithNewFilters(true);
     DrawDirtyCells();
 }
