@@ -352,6 +352,7 @@ nxRegexLiteralPrefilter::Search::Search(Run runToFind) : run(std::move(runToFind
             candidates.emplace_back(*cost, position);
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const auto& one, const auto& other) { return one.first < other.first; });
+    std::array<std::array<uint8_t, 2>, kProbes> probeBytes{};
     for (const auto& [cost, position] : candidates)
     {
         if (probeCount == kProbes)
@@ -364,7 +365,17 @@ nxRegexLiteralPrefilter::Search::Search(Run runToFind) : run(std::move(runToFind
         if (held == 1)
             probeBytes[probeCount][1] = probeBytes[probeCount][0];
         probeKind = std::max(probeKind, KindOf(probeBytes[probeCount]));
-        probePositions[probeCount++] = position;
+        probeOffsets[probeCount++] = position;
+    }
+    for (size_t probe = 0; probe < kProbes; ++probe)
+    {
+        const size_t taken = probe < probeCount ? probe : 0;
+        const auto [one, other] = probeBytes[taken];
+        // One bit apart: that bit is set in the text, so the byte with it set is compared.
+        const bool folded = probeKind == ProbeKind::OneBitApart;
+        probeFirst[probe].fill(static_cast<uint8_t>(folded ? one | other : one));
+        probeSecond[probe].fill(static_cast<uint8_t>(folded ? one ^ other : other));
+        probeOffsets[probe] = probeOffsets[taken];
     }
 }
 
@@ -399,73 +410,53 @@ template <ProbeKind kKind> __m128i Hits(const char* at, __m128i one, __m128i oth
 } // namespace
 
 template <nxRegexLiteralPrefilter::ProbeKind kKind>
-size_t nxRegexLiteralPrefilter::Search::SkipBlocksWith(std::string_view text, size_t from) const
+bool nxRegexLiteralPrefilter::Search::IsInBlocksWith(std::string_view text) const
 {
-    // Unused probes repeat the first, which changes nothing; the bytes stay in registers.
-    __m128i first[kProbes];
-    __m128i second[kProbes];
-    size_t offsets[kProbes];
-    for (size_t probe = 0; probe < kProbes; ++probe)
-    {
-        const size_t taken = probe < probeCount ? probe : 0;
-        const auto [one, other] = probeBytes[taken];
-        const bool folded = kKind == ProbeKind::OneBitApart;
-        first[probe] = _mm_set1_epi8(static_cast<char>(folded ? one | other : one));
-        second[probe] = _mm_set1_epi8(static_cast<char>(folded ? one ^ other : other));
-        offsets[probe] = probePositions[taken];
-    }
-    const size_t last = run.positions.size() - 1;
-    // The places among the sixteen from `start` where the run stands, the first
-    // `skipped` of them left out; the text's length when there are none.
-    auto findIn = [&](size_t start, unsigned skipped)
+    auto spread = [](const std::array<uint8_t, 16>& bytes)
+    { return _mm_load_si128(reinterpret_cast<const __m128i*>(bytes.data())); };
+    // In registers for the whole text.
+    const __m128i first[kProbes] = {spread(probeFirst[0]), spread(probeFirst[1]), spread(probeFirst[2])};
+    const __m128i second[kProbes] = {spread(probeSecond[0]), spread(probeSecond[1]), spread(probeSecond[2])};
+    // Whether the run stands at any of the sixteen places from `start`, the
+    // first `skipped` of them left out.
+    auto standsAmong = [&](size_t start, unsigned skipped)
     {
         const char* const at = text.data() + start;
-        const __m128i places = _mm_and_si128(_mm_and_si128(Hits<kKind>(at + offsets[0], first[0], second[0]),
-                                                           Hits<kKind>(at + offsets[1], first[1], second[1])),
-                                             Hits<kKind>(at + offsets[2], first[2], second[2]));
+        const __m128i places =
+            _mm_and_si128(_mm_and_si128(Hits<kKind>(at + probeOffsets[0], first[0], second[0]),
+                                        Hits<kKind>(at + probeOffsets[1], first[1], second[1])),
+                          Hits<kKind>(at + probeOffsets[2], first[2], second[2]));
         auto candidates = static_cast<unsigned>(_mm_movemask_epi8(places)) >> skipped << skipped;
         for (; candidates != 0; candidates &= candidates - 1)
-        {
-            const size_t candidate = start + static_cast<size_t>(std::countr_zero(candidates));
-            if (StandsAt(text, candidate))
-                return candidate;
-        }
-        return text.size();
+            if (StandsAt(text, start + static_cast<size_t>(std::countr_zero(candidates))))
+                return true;
+        return false;
     };
-    if (from + last + kBlock > text.size())
-        return from;
+    const size_t last = run.positions.size() - 1;
+    size_t from = 0;
     for (; from + last + kBlock <= text.size(); from += kBlock)
-        if (const size_t found = findIn(from, 0); found != text.size())
-            return found;
+        if (standsAmong(from, 0))
+            return true;
     // The places left, fewer than sixteen, as the last sixteen: those before
     // them were tested already.
     const size_t lastBlock = text.size() - last - kBlock;
-    if (from < lastBlock + kBlock)
-        return findIn(lastBlock, static_cast<unsigned>(from - lastBlock));
-    return text.size();
+    return from < lastBlock + kBlock && standsAmong(lastBlock, static_cast<unsigned>(from - lastBlock));
 }
-#endif
 
-size_t nxRegexLiteralPrefilter::Search::SkipBlocks(std::string_view text, size_t from) const
+bool nxRegexLiteralPrefilter::Search::IsInBlocks(std::string_view text) const
 {
-#if defined(__SSE2__)
-    if (probeCount == 0)
-        return from;
     switch (probeKind)
     {
     case ProbeKind::OneByte:
-        return SkipBlocksWith<ProbeKind::OneByte>(text, from);
+        return IsInBlocksWith<ProbeKind::OneByte>(text);
     case ProbeKind::OneBitApart:
-        return SkipBlocksWith<ProbeKind::OneBitApart>(text, from);
+        return IsInBlocksWith<ProbeKind::OneBitApart>(text);
     case ProbeKind::EitherOfTwo:
-        return SkipBlocksWith<ProbeKind::EitherOfTwo>(text, from);
+        break;
     }
-    return from;
-#else
-    (void)text;
-    return from;
-#endif
+    return IsInBlocksWith<ProbeKind::EitherOfTwo>(text);
 }
+#endif
 
 bool nxRegexLiteralPrefilter::Search::IsIn(std::string_view text) const
 {
@@ -474,8 +465,12 @@ bool nxRegexLiteralPrefilter::Search::IsIn(std::string_view text) const
         return false;
     if (run.atTextStart)
         return StandsAt(text, 0);
+#if defined(__SSE2__)
+    if (probeCount != 0 && length - 1 + kBlock <= text.size())
+        return IsInBlocks(text);
+#endif
     const Position& last = run.positions.back();
-    for (size_t at = SkipBlocks(text, 0); at + length <= text.size();)
+    for (size_t at = 0; at + length <= text.size();)
     {
         const auto end = static_cast<unsigned char>(text[at + length - 1]);
         if (last[end] && StandsAt(text, at))

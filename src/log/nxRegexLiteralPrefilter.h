@@ -69,20 +69,24 @@ private:
         explicit Search(Run run);
         bool IsIn(std::string_view text) const;
         bool StandsAt(std::string_view text, size_t at) const;
-        // The first place from `from` that may start the run, tested sixteen at a
-        // time when a whole block fits (the text's length if none does); the run
-        // stands at no place before it. Unchanged for a text too short for a block.
-        size_t SkipBlocks(std::string_view text, size_t from) const;
-        template <ProbeKind kKind> size_t SkipBlocksWith(std::string_view text, size_t from) const;
+        // Whether the run stands in the text, its places tested sixteen at a
+        // time; for a text that holds at least one block past the run's last position.
+        bool IsInBlocks(std::string_view text) const;
+        template <ProbeKind kKind> bool IsInBlocksWith(std::string_view text) const;
 
         Run run;
         std::array<uint8_t, 256> shift{};
         static constexpr size_t kProbes = 3;
-        // Two bytes a probe (the same twice for one): a letter in both cases, or one byte.
-        std::array<size_t, kProbes> probePositions{};
-        std::array<std::array<uint8_t, 2>, kProbes> probeBytes{};
         size_t probeCount = 0;
         ProbeKind probeKind = ProbeKind::OneByte;
+        // What the block test compares with, worked out once rather than for
+        // every text: each probe's position in the run and its two bytes (the
+        // same twice for one; a letter in both cases), made ready for the probe
+        // kind and sixteen times over. Unused probes repeat the first, which
+        // changes nothing.
+        std::array<size_t, kProbes> probeOffsets{};
+        alignas(16) std::array<std::array<uint8_t, 16>, kProbes> probeFirst{};
+        alignas(16) std::array<std::array<uint8_t, 16>, kProbes> probeSecond{};
     };
     // Holding any run of it: one of the groups every matching text holds.
     using Group = std::vector<Search>;
