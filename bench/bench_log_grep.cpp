@@ -318,8 +318,9 @@ std::optional<nxRound> RunRound(const nxGrepCorpus& corpus, const std::vector<nx
     return round;
 }
 
-// Three rounds, grep and the store taking turns so that both meet the same
-// load of a shared machine; the medians of the rounds are reported.
+// Five rounds, grep and the store taking turns so that both meet the same
+// load of a shared machine; the medians of the rounds are reported, which a
+// burst of others' work during one or two rounds does not move.
 void CompareWithGrep(benchmark::State& state, std::vector<nxGrepFilter> filters)
 {
     const nxGrepCorpus& corpus = nxGrepCorpus::Get(static_cast<size_t>(state.range(0)));
@@ -327,7 +328,7 @@ void CompareWithGrep(benchmark::State& state, std::vector<nxGrepFilter> filters)
     for (auto _ : state)
     {
         std::vector<nxRound> rounds;
-        for (int repeat = 0; repeat < 3; ++repeat)
+        for (int repeat = 0; repeat < 5; ++repeat)
         {
             const std::optional<nxRound> round = RunRound(corpus, filters);
             if (!round)
