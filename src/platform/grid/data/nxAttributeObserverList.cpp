@@ -54,13 +54,14 @@ bool nxAttributeObserverList::Contains(const nxAttributeObserver* observer) cons
 
 void nxAttributeObserverList::Add(nxAttributeObserver* observer)
 {
-    if (!observer || Contains(observer))
-        return;
+    // The first observer is the common case: a cell of one view.
     if (!m_first)
     {
         m_first = observer;
         return;
     }
+    if (!observer || Contains(observer))
+        return;
     Block* block = HoldsBlock() ? GetBlock() : nullptr;
     if (!block || block->size == block->capacity)
     {
