@@ -24,6 +24,7 @@
 #include "log/nxEcmaScriptRegexParser.h"
 #include "log/nxEcmaScriptRegexWriter.h"
 #include "log/nxRegexLiteralPrefilter.h"
+#include "log/nxRegexSequenceMatcher.h"
 
 namespace
 {
@@ -80,6 +81,8 @@ struct nxLogRegexFilter::Compiled
 {
     // Asked first: most lines lack what every match must hold.
     nxRegexLiteralPrefilter prefilter;
+    // Then, for a pattern of simple steps, the answer without an engine.
+    nxRegexSequenceMatcher sequence;
     // The automaton answers in time linear in the text; the backtracking engine
     // only takes what needs it (back references, lookaheads, repeat counts the
     // automaton refuses).
@@ -161,6 +164,7 @@ std::shared_ptr<const nxLogRegexFilter::Compiled> nxLogRegexFilter::Compile(std:
         nxEcmaScriptRegexParser parser(pattern, caseInsensitive);
         const nxEcmaScriptRegexNode tree = parser.Parse();
         compiled->prefilter = nxRegexLiteralPrefilter(tree);
+        compiled->sequence = nxRegexSequenceMatcher(tree);
         if (!parser.NeedsBacktracking())
         {
             auto automaton = std::make_unique<const RE2>(nxEcmaScriptRegexWriter::Write(tree, Dialect::RE2),
@@ -179,6 +183,7 @@ std::shared_ptr<const nxLogRegexFilter::Compiled> nxLogRegexFilter::Compile(std:
         // A reading the translation does not know: the engine's own reading, which
         // differs from the standard grammar's only in corners.
         compiled->prefilter = nxRegexLiteralPrefilter();
+        compiled->sequence = nxRegexSequenceMatcher();
         compiled->backtracking =
             std::make_unique<const nxLogRegex>(pattern.begin(), pattern.end(), BoostSyntax(caseInsensitive));
     }
@@ -190,6 +195,9 @@ bool nxLogRegexFilter::SearchCompiled(std::string_view text, const Compiled& com
     const nxRegexLiteralPrefilter::Answer answer = compiled.prefilter.Test(text);
     if (answer != nxRegexLiteralPrefilter::Answer::AskTheEngine)
         return answer == nxRegexLiteralPrefilter::Answer::Match;
+    if (const nxRegexSequenceMatcher::Answer found = compiled.sequence.Test(text);
+        found != nxRegexSequenceMatcher::Answer::AskTheEngine)
+        return found == nxRegexSequenceMatcher::Answer::Match;
     // Match itself: PartialMatch goes through argument handling a yes-or-no answer does not need.
     if (compiled.automaton)
         return compiled.automaton->Match(re2::StringPiece(text.data(), text.size()), 0, text.size(),

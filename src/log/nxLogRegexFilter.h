@@ -12,7 +12,8 @@
 // back references or lookaheads, for a backtracking engine with a bound on its
 // steps. Before either is asked, a text is searched for what every match must
 // hold (nxRegexLiteralPrefilter), which most log lines do not; for a pattern
-// that is only words, that search is the answer. An exception when compiling or
+// that is only words, that search is the answer, and for a row of simple steps
+// a plain walk along the text is (nxRegexSequenceMatcher). An exception when compiling or
 // searching counts as no match. The filter
 // compiles its pattern once; every answer of IsMatch is the one Search gives for
 // the same pattern and flag.
