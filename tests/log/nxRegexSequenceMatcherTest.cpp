@@ -18,6 +18,42 @@ nxRegexSequenceMatcher MatcherOf(const std::string& pattern, bool caseInsensitiv
     nxEcmaScriptRegexParser parser(pattern, caseInsensitive);
     return nxRegexSequenceMatcher(parser.Parse());
 }
+
+// The matcher and the standard library on one pattern.
+struct nxCompared
+{
+    nxCompared(std::string pattern, bool anyCase)
+        : pattern(std::move(pattern)), anyCase(anyCase), matcher(MatcherOf(this->pattern, anyCase)),
+          standard(this->pattern,
+                   anyCase ? std::regex::ECMAScript | std::regex::icase : std::regex::ECMAScript)
+    {
+    }
+    // The matcher's answer, which must be the standard library's when it gives one.
+    Answer On(const std::string& text) const
+    {
+        const Answer answer = matcher.Test(text);
+        if (answer != Answer::AskTheEngine)
+        {
+            EXPECT_EQ(answer == Answer::Match, std::regex_search(text, standard))
+                << "/" << pattern << "/" << (anyCase ? "i" : "") << " on '" << text << "'";
+        }
+        return answer;
+    }
+
+    std::string pattern;
+    bool anyCase;
+    nxRegexSequenceMatcher matcher;
+    std::regex standard;
+};
+
+template <size_t N>
+std::string RandomText(std::mt19937& random, const char* const (&pieces)[N], unsigned most)
+{
+    std::string text;
+    for (unsigned count = random() % (most + 1); count > 0; --count)
+        text += pieces[random() % N];
+    return text;
+}
 } // namespace
 
 // Patterns of the shapes it takes, both case flags, on texts built of their own
@@ -44,24 +80,12 @@ TEST(RegexSequenceMatcher, AnswersAsTheStandardLibraryForTheShapesItTakes)
     for (const char* pattern : patterns)
         for (const bool anyCase : {false, true})
         {
-            const nxRegexSequenceMatcher matcher = MatcherOf(pattern, anyCase);
+            const nxCompared compared(pattern, anyCase);
             const bool takesIt = std::string(pattern) != "e{2}r+o?";
-            ASSERT_EQ(matcher.IsActive(), takesIt) << pattern << ": a bounded repeat is left to the engine";
-            const std::regex standard(pattern, anyCase ? std::regex::ECMAScript | std::regex::icase
-                                                       : std::regex::ECMAScript);
+            ASSERT_EQ(compared.matcher.IsActive(), takesIt)
+                << pattern << ": a bounded repeat is left to the engine";
             for (int trial = 0; trial < 400; ++trial)
-            {
-                std::string text;
-                for (unsigned count = random() % 9; count > 0; --count)
-                    text += pieces[random() % std::size(pieces)];
-                const Answer answer = matcher.Test(text);
-                ++(answer == Answer::AskTheEngine ? asked : answered);
-                if (answer != Answer::AskTheEngine)
-                {
-                    ASSERT_EQ(answer == Answer::Match, std::regex_search(text, standard))
-                        << "/" << pattern << "/" << (anyCase ? "i" : "") << " on '" << text << "'";
-                }
-            }
+                ++(compared.On(RandomText(random, pieces, 8)) == Answer::AskTheEngine ? asked : answered);
         }
     EXPECT_EQ(asked, 2 * 400) << "only the pattern it does not take is left to the engine";
     EXPECT_GT(answered, 0);
@@ -83,23 +107,10 @@ TEST(RegexSequenceMatcher, AnswersAsTheStandardLibraryForRandomRowsOfSteps)
             pattern += steps[random() % std::size(steps)];
         if (random() % 4 == 0)
             pattern += "$";
-        const bool anyCase = random() % 2 == 0;
-        const nxRegexSequenceMatcher matcher = MatcherOf(pattern, anyCase);
-        ASSERT_TRUE(matcher.IsActive()) << pattern;
-        const std::regex standard(pattern, anyCase ? std::regex::ECMAScript | std::regex::icase
-                                                   : std::regex::ECMAScript);
+        const nxCompared compared(pattern, random() % 2 == 0);
+        ASSERT_TRUE(compared.matcher.IsActive()) << pattern;
         for (int line = 0; line < 40; ++line)
-        {
-            std::string text;
-            for (unsigned count = random() % 10; count > 0; --count)
-                text += pieces[random() % std::size(pieces)];
-            const Answer answer = matcher.Test(text);
-            if (answer != Answer::AskTheEngine)
-            {
-                ASSERT_EQ(answer == Answer::Match, std::regex_search(text, standard))
-                    << "/" << pattern << "/" << (anyCase ? "i" : "") << " on '" << text << "'";
-            }
-        }
+            compared.On(RandomText(random, pieces, 9));
     }
 }
 
