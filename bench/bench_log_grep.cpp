@@ -7,6 +7,8 @@
 // Without any view only the store's own rate is reported.
 // The machine may be shared: besides wall-clock rates, the ratio of the CPU time
 // each side spent is reported (ratio_cpu), which others' load does not skew.
+// VSM_BENCH_LINES (default 1,000,000) and VSM_BENCH_ROUNDS (default 5) make a
+// run small enough for an instruction-counting profiler.
 #include <benchmark/benchmark.h>
 
 #include "nxBenchGrid.h"
@@ -37,6 +39,16 @@
 namespace
 {
 using Clock = std::chrono::steady_clock;
+
+long FromEnvironment(const char* name, long fallback)
+{
+    const char* value = std::getenv(name);
+    const long parsed = value ? std::strtol(value, nullptr, 10) : 0;
+    return parsed > 0 ? parsed : fallback;
+}
+
+const long kLines = FromEnvironment("VSM_BENCH_LINES", 1000000);
+const long kRounds = FromEnvironment("VSM_BENCH_ROUNDS", 5);
 
 struct nxGrepFilter
 {
@@ -318,7 +330,7 @@ std::optional<nxRound> RunRound(const nxGrepCorpus& corpus, const std::vector<nx
     return round;
 }
 
-// Five rounds, grep and the store taking turns so that both meet the same
+// Five rounds (by default), grep and the store taking turns so that both meet the same
 // load of a shared machine; the medians of the rounds are reported, which a
 // burst of others' work during one or two rounds does not move.
 void CompareWithGrep(benchmark::State& state, std::vector<nxGrepFilter> filters)
@@ -328,7 +340,7 @@ void CompareWithGrep(benchmark::State& state, std::vector<nxGrepFilter> filters)
     for (auto _ : state)
     {
         std::vector<nxRound> rounds;
-        for (int repeat = 0; repeat < 5; ++repeat)
+        for (long repeat = 0; repeat < kRounds; ++repeat)
         {
             const std::optional<nxRound> round = RunRound(corpus, filters);
             if (!round)
@@ -397,27 +409,27 @@ void BM_LogVersusGrep_FourRegexViews(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_LogVersusGrep_NoView)
-    ->Arg(1000000)
+    ->Arg(kLines)
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LogVersusGrep_OneView)
-    ->Arg(1000000)
+    ->Arg(kLines)
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LogVersusGrep_OneViewAnyCase)
-    ->Arg(1000000)
+    ->Arg(kLines)
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LogVersusGrep_ViewShowingAboutHalf)
-    ->Arg(1000000)
+    ->Arg(kLines)
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LogVersusGrep_FourRegexViews)
-    ->Arg(1000000)
+    ->Arg(kLines)
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
