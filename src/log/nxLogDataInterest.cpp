@@ -370,12 +370,6 @@ bool nxLogDataInterest::_IsInterested(const nxGridDataObject* object) const
                    [row] { return row->GetLogLevel(); }, [row] { return row->GetLogText(); });
 }
 
-bool nxLogDataInterest::IsInterested(const nxLogMessage& message) const
-{
-    std::shared_lock guard(m_filterLock);
-    return IsInterestedWhileFiling(message);
-}
-
 bool nxLogDataInterest::IsInterestedWhileFiling(const nxLogMessage& message) const
 {
     return Accepts([&message]() -> const std::string& { return message.GetApplicationName(); },

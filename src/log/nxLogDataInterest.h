@@ -79,11 +79,9 @@ public:
     static bool IsRegexFilterValid(const std::string& pattern, bool caseInsensitive);
 
     // The test _IsInterested makes of a row, made of the message the row would be
-    // filled from, so that the store need not build a row no view shows.
-    bool IsInterested(const nxLogMessage& message) const;
-    using nxGridDataInterest::IsInterested;
-    // The same, for filing, which holds the store's lock: every change of the
-    // filter takes that lock too, so the filter's own is not taken.
+    // filled from, so that the store need not build a row no view shows. For
+    // filing, which holds the store's lock: every change of the filter takes that
+    // lock too, so the filter's own is not taken.
     bool IsInterestedWhileFiling(const nxLogMessage& message) const;
 
     // The one test of a pattern against a text, shared by the filter and the filter

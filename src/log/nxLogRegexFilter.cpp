@@ -192,12 +192,12 @@ std::shared_ptr<const nxLogRegexFilter::Compiled> nxLogRegexFilter::Compile(std:
 
 bool nxLogRegexFilter::SearchCompiled(std::string_view text, const Compiled& compiled)
 {
-    const nxRegexLiteralPrefilter::Answer answer = compiled.prefilter.Test(text);
-    if (answer != nxRegexLiteralPrefilter::Answer::AskTheEngine)
-        return answer == nxRegexLiteralPrefilter::Answer::Match;
-    if (const nxRegexSequenceMatcher::Answer found = compiled.sequence.Test(text);
-        found != nxRegexSequenceMatcher::Answer::AskTheEngine)
-        return found == nxRegexSequenceMatcher::Answer::Match;
+    using Answer = nxRegexLiteralPrefilter::Answer;
+    Answer answer = compiled.prefilter.Test(text);
+    if (answer == Answer::AskTheEngine)
+        answer = compiled.sequence.Test(text);
+    if (answer != Answer::AskTheEngine)
+        return answer == Answer::Match;
     // Match itself: PartialMatch goes through argument handling a yes-or-no answer does not need.
     if (compiled.automaton)
         return compiled.automaton->Match(re2::StringPiece(text.data(), text.size()), 0, text.size(),

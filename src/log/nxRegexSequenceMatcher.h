@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "log/nxEcmaScriptRegexNode.h"
+#include "log/nxRegexLiteralPrefilter.h"
 
 // The answer for the common shape of a log filter, a row of simple steps such
 // as `error [0-9]+ (code|lost)`, `^Order \d+` or `(gateway|exchange) .*retry`,
@@ -17,12 +18,8 @@
 class nxRegexSequenceMatcher
 {
 public:
-    enum class Answer
-    {
-        NoMatch,
-        Match,
-        AskTheEngine,
-    };
+    // The prefilter's three answers: the filter takes both the same way.
+    using Answer = nxRegexLiteralPrefilter::Answer;
 
     // One that takes no pattern: it always answers AskTheEngine.
     nxRegexSequenceMatcher() = default;

@@ -161,7 +161,8 @@ TEST(nxLogDataInterest, HidePatternsHideMatchingRowsAreSavedAfterTheFilterAndSki
     {
         EXPECT_EQ(shown, Accepts(interest, {.text = text})) << text;
         const std::unique_ptr<nxLogMessage> message(MakeLogMessage({.text = text}));
-        EXPECT_EQ(shown, interest.IsInterested(*message)) << "the store's early test agrees: " << text;
+        EXPECT_EQ(shown, interest.IsInterestedWhileFiling(*message))
+            << "the store's early test agrees: " << text;
     }
     EXPECT_EQ(nxLogDataInterest(interest).GetHidePatterns(), interest.GetHidePatterns())
         << "copies keep them";
