@@ -159,14 +159,7 @@ std::string nxLogDataInterest::GetRegexFilter() const
 
 void nxLogDataInterest::SetRegexFilter(const std::string& regexFilter)
 {
-    std::optional<nxLogRegexFilter> prepared;
-    {
-        std::shared_lock guard(m_filterLock);
-        prepared = Prepared(regexFilter, m_regexFilter.IsCaseInsensitive());
-    }
-    const std::unique_lock store = LockStoreForChange();
-    std::unique_lock guard(m_filterLock);
-    AssignRegexFilter(regexFilter, m_regexFilter.IsCaseInsensitive(), prepared);
+    ChangeRegexFilter(regexFilter, std::nullopt);
 }
 
 bool nxLogDataInterest::GetRegexFilterCaseInsensitive() const
@@ -177,14 +170,23 @@ bool nxLogDataInterest::GetRegexFilterCaseInsensitive() const
 
 void nxLogDataInterest::SetRegexFilterCaseInsensitive(bool caseInsensitive)
 {
+    ChangeRegexFilter(std::nullopt, caseInsensitive);
+}
+
+// What is not given stays as the filter has it when the change is made.
+void nxLogDataInterest::ChangeRegexFilter(const std::optional<std::string>& pattern,
+                                          std::optional<bool> caseInsensitive)
+{
+    auto patternNow = [&] { return pattern.value_or(m_regexFilter.GetPattern()); };
+    auto flagNow = [&] { return caseInsensitive.value_or(m_regexFilter.IsCaseInsensitive()); };
     std::optional<nxLogRegexFilter> prepared;
     {
         std::shared_lock guard(m_filterLock);
-        prepared = Prepared(m_regexFilter.GetPattern(), caseInsensitive);
+        prepared = Prepared(patternNow(), flagNow());
     }
     const std::unique_lock store = LockStoreForChange();
     std::unique_lock guard(m_filterLock);
-    AssignRegexFilter(m_regexFilter.GetPattern(), caseInsensitive, prepared);
+    AssignRegexFilter(patternNow(), flagNow(), prepared);
 }
 
 std::vector<std::string> nxLogDataInterest::GetHidePatterns() const

@@ -122,6 +122,7 @@ private:
         return true;
     }
     bool Differs(const Filter& filter) const;
+    void ChangeRegexFilter(const std::optional<std::string>& pattern, std::optional<bool> caseInsensitive);
     // The pattern compiled, unless it and its flag are the filter's now.
     std::optional<nxLogRegexFilter> Prepared(const std::string& pattern, bool caseInsensitive) const;
     void AssignRegexFilter(const std::string& pattern, bool caseInsensitive,
