@@ -78,10 +78,12 @@ void nxLogDataManager::File(const nxLogMessage& message, nxLogMessage* textDonor
     // Taken out while in use: a view that files a message while it is told of this one finds it empty.
     std::vector<nxGridDataInterest*> accepting;
     accepting.swap(m_accepting);
+    // Taken only once the message is to have a row: the views ask the text first.
+    auto text = [&] { return textDonor ? textDonor->TakeLogEntry() : message.GetLogEntry(); };
     if (!CollectAcceptingInterests(message, subscription, accepting))
-        FileRowForEveryView(sequenceNumber, message, textDonor, subscription);
+        FileRowForEveryView(sequenceNumber, message, text(), subscription);
     else if (!accepting.empty() || IsAlwaysKept(message))
-        FileRow(sequenceNumber, message, textDonor, subscription, accepting);
+        FileRow(sequenceNumber, message, text(), subscription, accepting);
     accepting.swap(m_accepting);
     _OnEndOfDataUpdate();
 }
@@ -125,19 +127,19 @@ bool nxLogDataManager::CollectAcceptingInterests(const nxLogMessage& message, nx
     return decided;
 }
 
-void nxLogDataManager::FileRow(int32_t sequenceNumber, const nxLogMessage& message, nxLogMessage* textDonor,
+void nxLogDataManager::FileRow(int32_t sequenceNumber, const nxLogMessage& message, std::string text,
                                nxLogSubscription* subscription,
                                const std::vector<nxGridDataInterest*>& accepting)
 {
-    nxLogDataObject* row = _NewRow(sequenceNumber, message, textDonor);
+    nxLogDataObject* row = _NewRow(sequenceNumber, message, std::move(text));
     _AddAcceptedDataObject(row, nxLogDataObject::GetAsIndexedMapKey(sequenceNumber), subscription, accepting);
     KeepOrDrop(row, message, subscription);
 }
 
 void nxLogDataManager::FileRowForEveryView(int32_t sequenceNumber, const nxLogMessage& message,
-                                           nxLogMessage* textDonor, nxLogSubscription* subscription)
+                                           std::string text, nxLogSubscription* subscription)
 {
-    nxLogDataObject* row = _NewRow(sequenceNumber, message, textDonor);
+    nxLogDataObject* row = _NewRow(sequenceNumber, message, std::move(text));
     _AddDataObject(row, subscription, false);
     KeepOrDrop(row, message, subscription);
 }
@@ -160,10 +162,9 @@ bool nxLogDataManager::IsAlwaysKept(const nxLogMessage& message)
 }
 
 nxLogDataObject* nxLogDataManager::_NewRow(int32_t sequenceNumber, const nxLogMessage& message,
-                                           nxLogMessage* textDonor)
+                                           std::string text)
 {
-    auto* row = new nxLogDataObject(sequenceNumber, ++m_filedRows, message,
-                                    textDonor ? textDonor->TakeLogEntry() : message.GetLogEntry());
+    auto* row = new nxLogDataObject(sequenceNumber, ++m_filedRows, message, std::move(text));
     m_filingOrder.Append(*row);
     return row;
 }

@@ -73,8 +73,8 @@ protected:
     // it, newest in the order of filing; and, once the row is in the store, the
     // oldest rows dropped past the limit.
     int32_t _TakeLogSequenceNumber();
-    // The row takes the text of textDonor, when given (the message itself), else a copy.
-    nxLogDataObject* _NewRow(int32_t sequenceNumber, const nxLogMessage& message, nxLogMessage* textDonor);
+    // The row's text is given apart: the message's own, taken from it, or a copy.
+    nxLogDataObject* _NewRow(int32_t sequenceNumber, const nxLogMessage& message, std::string text);
     void _DropRowsPastLimit();
 
 private:
@@ -84,9 +84,9 @@ private:
     // message; false when a view's filter is of a class of its own and only a row can tell.
     bool CollectAcceptingInterests(const nxLogMessage& message, nxLogSubscription* subscription,
                                    std::vector<nxGridDataInterest*>& accepting);
-    void FileRow(int32_t sequenceNumber, const nxLogMessage& message, nxLogMessage* textDonor,
+    void FileRow(int32_t sequenceNumber, const nxLogMessage& message, std::string text,
                  nxLogSubscription* subscription, const std::vector<nxGridDataInterest*>& accepting);
-    void FileRowForEveryView(int32_t sequenceNumber, const nxLogMessage& message, nxLogMessage* textDonor,
+    void FileRowForEveryView(int32_t sequenceNumber, const nxLogMessage& message, std::string text,
                              nxLogSubscription* subscription);
     void KeepOrDrop(nxLogDataObject* row, const nxLogMessage& message, nxLogSubscription* subscription);
 
