@@ -11,7 +11,6 @@
 #include "model/nxInt32AttributeValue.h"
 #include "model/nxObservedAttributeTemplateWithHightlight.h"
 #include "model/nxStringAttributeValue.h"
-#include "model/nxUInt32AttributeValue.h"
 #include "platform/base/nxApplicationStatusEnum.h"
 #include "platform/grid/data/nxAttributeObserver.h"
 
@@ -116,17 +115,6 @@ TEST_F(ObservedAttributeTest, UpdateWithoutFlashingReportsOnlyRealDifferences)
     EXPECT_TRUE(attribute.GetAttributeValue().IsNull());
 }
 
-TEST_F(ObservedAttributeTest, StringsFollowTheNullRules)
-{
-    StringAttribute attribute;
-    Observe(attribute);
-    ExpectChange(0x1, 2);
-    attribute.UpdateAttributeValue(nxStringAttributeValue(""), false);
-    attribute.UpdateAttributeValue(nxStringAttributeValue("abc"), false);
-    attribute.UpdateAttributeValue(nxStringAttributeValue(""), false);
-    EXPECT_EQ(attribute.GetValueCopy().GetValue(), "");
-}
-
 TEST_F(ObservedAttributeTest, DoublesWithinToleranceAreNoChange)
 {
     DoubleAttribute attribute(nxDoubleAttributeValue(1.000000001));
@@ -135,14 +123,6 @@ TEST_F(ObservedAttributeTest, DoublesWithinToleranceAreNoChange)
     attribute.UpdateAttributeValue(nxDoubleAttributeValue(1.000000002), false);
     attribute.UpdateAttributeValueWithoutFlashing(nxDoubleAttributeValue(1.000000002));
     EXPECT_EQ(attribute.GetAttributeValue().GetValue(), 1.000000001);
-}
-
-TEST_F(ObservedAttributeTest, UnsignedNullIsLowerThanEveryNumber)
-{
-    nxObservedAttributeTemplate<9017, nxUInt32AttributeValue> attribute(nxUInt32AttributeValue(3u));
-    Observe(attribute);
-    ExpectChange(0x2);
-    attribute.UpdateAttributeValue(nxUInt32AttributeValue(0xFFFFFFFDu), false);
 }
 
 TEST_F(ObservedAttributeTest, HighlightIsReportedOnlyWhenItChanges)

@@ -6,7 +6,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "nxModalDriver.h"
 #include "platform/ui/CButton.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CDialog.h"
@@ -49,7 +48,7 @@ public:
     CListBox m_list;
     CComboBox m_combo;
     CButton m_flag;
-    int m_inits = 0, m_edits = 0, m_listChanges = 0, m_comboChanges = 0, m_clicks = 0;
+    int m_edits = 0, m_listChanges = 0, m_comboChanges = 0, m_clicks = 0;
     std::string m_accepted;
 
 protected:
@@ -62,7 +61,6 @@ protected:
     }
     bool OnInitDialog() override
     {
-        ++m_inits;
         for (const char* text : {"beta", "Alpha", "gamma", "alpha"})
         {
             m_list.AddString(text);
@@ -211,23 +209,6 @@ TEST(CDialog, OnlyTheOperatorsChangesNotify)
     EXPECT_EQ(BST_CHECKED, dialog.m_flag.GetCheck());
     QTest::keyClicks(dialog.GetDlgItem(1000), "ab");
     EXPECT_EQ(2, dialog.m_edits);
-}
-
-TEST(CDialog, DoModalBuildsAfreshEachRun)
-{
-    SampleDlg dialog;
-    for (int run = 0; run < 2; ++run)
-    {
-        nxModalDriver driver(
-            [&](QWidget*)
-            {
-                EXPECT_EQ(4, dialog.m_list.GetCount());
-                QTest::mouseClick(dialog.GetDlgItem(IDCANCEL), Qt::LeftButton);
-            });
-        EXPECT_EQ(IDCANCEL, dialog.DoModal());
-        EXPECT_TRUE(driver.Ran());
-    }
-    EXPECT_EQ(2, dialog.m_inits);
 }
 
 TEST(CListAndCombo, SortedCaseInsensitivelyAndSearchedExactly)
